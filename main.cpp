@@ -1,0 +1,13 @@
+#include "ui/app_identity.h"
+#include "ui/form4.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setUpApplicationIdentity();
+    Form4 window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,167 @@
+#include "ui/form4.h"
+
+#include "ui/captions.h"
+#include "ui/window_style.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+using window_style::arial;
+using window_style::twips;
+
+namespace {
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QGroupBox *makeFrame(QWidget *window, const QString &name, const QRect &geometry)
+{
+    auto *frame = new QGroupBox(window);
+    frame->setObjectName(name);
+    frame->setGeometry(geometry);
+    frame->setFont(arial(12, QFont::Bold));
+    frame->setLayoutDirection(Qt::RightToLeft);
+    return frame;
+}
+
+QPushButton *makeButton(QWidget *frame, const QString &name, const QRect &geometry,
+                        const QString &caption, const QFont &font)
+{
+    auto *button = new QPushButton(caption, frame);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(font);
+    button->setLayoutDirection(Qt::RightToLeft);
+    // Enter on a focused button clicks it, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QLabel *makeLabel(QWidget *frame, const QString &name, const QRect &geometry,
+                  const QString &text, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, frame);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setLayoutDirection(Qt::LeftToRight);
+    return label;
+}
+
+QLabel *makeFieldLabel(QWidget *frame, const QString &name, const QRect &geometry,
+                       const QString &text, Qt::Alignment alignment)
+{
+    QLabel *label = makeLabel(frame, name, geometry, text, alignment);
+    label->setAutoFillBackground(true);
+    setColour(label, QPalette::Window, window_style::background());
+    return label;
+}
+
+QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
+                     const QColor &base)
+{
+    auto *field = new QLineEdit(frame);
+    field->setObjectName(name);
+    field->setGeometry(geometry);
+    field->setAlignment(Qt::AlignCenter);
+    setColour(field, QPalette::Base, base);
+    return field;
+}
+
+QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry)
+{
+    auto *picture = new QLabel(window);
+    picture->setObjectName(name);
+    picture->setGeometry(geometry);
+    picture->setScaledContents(true);
+    QPixmap placeholder(259, 194);
+    placeholder.fill(Qt::white);
+    picture->setPixmap(placeholder);
+    return picture;
+}
+
+} // namespace
+
+Form4::Form4(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(captions::windowTitle());
+    setFont(arial(14.25, QFont::Bold));
+    setLayoutDirection(Qt::RightToLeft);
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, window_style::background());
+    setFixedSize(twips(0, 0, 8925, 3960).size());
+
+    buildLinksFrame();
+    buildAmountRow();
+    buildResultRow();
+    buildPictures();
+
+    setTabOrder(Text18, Command1);
+    setTabOrder(Command1, Command5);
+    setTabOrder(Command5, Command2);
+    Text18->setFocus();
+
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form4::buildLinksFrame()
+{
+    Frame3 = makeFrame(this, QStringLiteral("Frame3"), twips(120, 1920, 4455, 1935));
+    Command5 = makeButton(Frame3, QStringLiteral("Command5"), twips(2880, 1200, 1335, 495),
+                          captions::website(), arial(14.25, QFont::Normal));
+    connect(Command5, &QPushButton::clicked, this, &Form4::Command5_Click);
+    Command2 = makeButton(Frame3, QStringLiteral("Command2"), twips(240, 1200, 2415, 495),
+                          captions::questions(), arial(12.75, QFont::Bold));
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    Label4 = makeLabel(Frame3, QStringLiteral("Label4"), twips(480, 600, 3375, 375),
+                       captions::contactEmail(), Qt::AlignHCenter);
+    Label3 = makeLabel(Frame3, QStringLiteral("Label3"), twips(600, 240, 3375, 375),
+                       captions::authorCredit(), Qt::AlignHCenter);
+}
+
+void Form4::buildAmountRow()
+{
+    Frame8 = makeFrame(this, QStringLiteral("Frame8"), twips(120, 0, 4455, 855));
+    Text18 = makeField(Frame8, QStringLiteral("Text18"), twips(1680, 240, 2535, 405), Qt::white);
+    Text18->installEventFilter(this);
+    connect(Text18, &QLineEdit::textChanged, this, &Form4::Text18_Change);
+    Label26 = makeFieldLabel(Frame8, QStringLiteral("Label26"), twips(240, 240, 1335, 375),
+                             captions::mensuel(), Qt::AlignRight);
+}
+
+void Form4::buildResultRow()
+{
+    Frame1 = makeFrame(this, QStringLiteral("Frame1"), twips(120, 960, 4455, 855));
+    Command1 = makeButton(Frame1, QStringLiteral("Command1"), twips(3720, 240, 615, 375),
+                          captions::copy(), arial(12, QFont::Bold));
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    Text1 = makeField(Frame1, QStringLiteral("Text1"), twips(1440, 240, 2295, 405),
+                      window_style::background());
+    Text1->setReadOnly(true);
+    Text1->setFrame(false);
+    // Clicking still lets the user select the result; Tab skips it.
+    Text1->setFocusPolicy(Qt::ClickFocus);
+    Label1 = makeFieldLabel(Frame1, QStringLiteral("Label1"), twips(240, 240, 1335, 375),
+                            captions::irg(), Qt::AlignHCenter);
+    // The copy button overlaps the field's edge; keep it on top so it stays clickable.
+    Command1->raise();
+}
+
+void Form4::buildPictures()
+{
+    Image1 = makePicture(this, QStringLiteral("Image1"), twips(4680, 2040, 4125, 1815));
+    Image2 = makePicture(this, QStringLiteral("Image2"), twips(4680, 120, 4125, 1935));
+}

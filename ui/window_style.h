@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+namespace window_style {
+
+// The window was drawn in twips at 15 twips a pixel.
+constexpr QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+inline QColor background() { return QColor(192, 192, 255); }
+
+// Arial, with a metric twin for Latin text and an Arabic face that fits the captions.
+QFont arial(qreal pointSize, QFont::Weight weight);
+
+} // namespace window_style
