@@ -61,6 +61,8 @@ QLabel *makeFieldLabel(QWidget *frame, const QString &name, const QRect &geometr
                        const QString &text, Qt::Alignment alignment)
 {
     QLabel *label = makeLabel(frame, name, geometry, text, alignment);
+    // Field labels take the window's font, not their frame's.
+    label->setFont(frame->window()->font());
     label->setAutoFillBackground(true);
     setColour(label, QPalette::Window, window_style::background());
     return label;
@@ -72,6 +74,7 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
     auto *field = new QLineEdit(frame);
     field->setObjectName(name);
     field->setGeometry(geometry);
+    field->setFont(frame->window()->font());
     field->setAlignment(Qt::AlignCenter);
     setColour(field, QPalette::Base, base);
     return field;
