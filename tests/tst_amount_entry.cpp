@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLocale>
 
 namespace {
@@ -48,6 +49,8 @@ private slots:
     void pasteIsNotFiltered_data();
     void pasteIsNotFiltered();
     void tabLeavesTheField();
+    void inputMethodTextIsFiltered_data();
+    void inputMethodTextIsFiltered();
 };
 
 void TestAmountEntry::filtersAdmit_data()
@@ -212,6 +215,28 @@ void TestAmountEntry::tabLeavesTheField()
     typeInto(form.amount(), QStringLiteral("35\t"));
     QCOMPARE(form.amount()->text(), QStringLiteral("35"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+}
+
+void TestAmountEntry::inputMethodTextIsFiltered_data()
+{
+    QTest::addColumn<QString>("committed");
+    QTest::addColumn<QString>("amount");
+
+    QTest::newRow("digits") << "35000" << "35000";
+    QTest::newRow("letters dropped") << "3a5b000" << "35000";
+    QTest::newRow("Arabic text dropped") << QStringLiteral(u"ضريبة35000") << "35000";
+    QTest::newRow("point kept, comma dropped") << "35,000.5" << "35000.5";
+}
+
+void TestAmountEntry::inputMethodTextIsFiltered()
+{
+    QFETCH(QString, committed);
+    QFETCH(QString, amount);
+    ShownForm4 form;
+    QInputMethodEvent event;
+    event.setCommitString(committed);
+    QCoreApplication::sendEvent(form.amount(), &event);
+    QCOMPARE(form.amount()->text(), amount);
 }
 
 QTEST_MAIN(TestAmountEntry)

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QInputMethodEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -32,6 +33,7 @@ private:
     void buildPictures();
 
     bool Text18_KeyPress(const QKeyEvent &event);
+    bool Text18_InputMethod(const QInputMethodEvent &event);
     void Text18_Change(const QString &text);
     void Command1_Click();
     void Command2_Click();

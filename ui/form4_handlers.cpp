@@ -5,8 +5,10 @@
 #include "ui/site_links.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -15,6 +17,8 @@ bool Form4::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Text18 && event->type() == QEvent::KeyPress)
         return Text18_KeyPress(*static_cast<QKeyEvent *>(event));
+    if (watched == Text18 && event->type() == QEvent::InputMethod)
+        return Text18_InputMethod(*static_cast<QInputMethodEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
 
@@ -27,6 +31,23 @@ bool Form4::Text18_KeyPress(const QKeyEvent &event)
         return false;
     const std::optional<short> code = keyCodeOf(event);
     return code && gWriteOnleNumber(*code) == 0;
+}
+
+// An input method commits whole strings instead of keys; hold each character to the same rule.
+bool Form4::Text18_InputMethod(const QInputMethodEvent &event)
+{
+    const QString committed = event.commitString();
+    QString admitted;
+    for (const QChar c : committed) {
+        if (gWriteOnleNumber(static_cast<short>(c.unicode())) != 0)
+            admitted.append(c);
+    }
+    if (admitted == committed)
+        return false;
+    QInputMethodEvent filtered(event.preeditString(), event.attributes());
+    filtered.setCommitString(admitted, event.replacementStart(), event.replacementLength());
+    QCoreApplication::sendEvent(Text18, &filtered);
+    return true;
 }
 
 void Form4::Text18_Change(const QString &text)
