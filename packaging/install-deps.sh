@@ -5,7 +5,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev libgl-dev
        fonts-liberation2 fonts-hosny-amiri xdg-utils)
-test=(xvfb xauth xdotool xclip x11-utils
+test=(xvfb xauth xdotool xclip x11-utils procps
       desktop-file-utils appstream dpkg-dev file
       clang libclang-rt-14-dev libbenchmark-dev)
 

@@ -6,7 +6,7 @@ set -euo pipefail
 exe=$1 case=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in xvfb-run xdotool xclip xdg-open; do
+for tool in xvfb-run xdotool xclip xdg-open ps; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 if [[ -z "${IRG_E2E_DISPLAY_READY:-}" ]]; then
