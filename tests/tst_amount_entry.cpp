@@ -5,33 +5,6 @@
 #include <QInputMethodEvent>
 #include <QLocale>
 
-namespace {
-
-// Types a script into the focused amount field: '\b' is Backspace, '\n' is Enter, '\t' is Tab,
-// '<' and '>' the arrow keys, '^' Home, '$' End, '~' Delete; anything else is typed as it is.
-void typeInto(QLineEdit *field, const QString &script)
-{
-    for (const QChar c : script) {
-        switch (c.unicode()) {
-        case '\b': QTest::keyClick(field, Qt::Key_Backspace); break;
-        case '\n': QTest::keyClick(field, Qt::Key_Return); break;
-        case '<': QTest::keyClick(field, Qt::Key_Left); break;
-        case '>': QTest::keyClick(field, Qt::Key_Right); break;
-        case '^': QTest::keyClick(field, Qt::Key_Home); break;
-        case '$': QTest::keyClick(field, Qt::Key_End); break;
-        case '~': QTest::keyClick(field, Qt::Key_Delete); break;
-        default:
-            if (c.unicode() < 128)
-                QTest::keyClicks(field, QString(c));
-            else // a key of a non-Latin layout: no Qt key code, only its text
-                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
-            break;
-        }
-    }
-}
-
-} // namespace
-
 class TestAmountEntry : public QObject
 {
     Q_OBJECT

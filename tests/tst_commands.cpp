@@ -55,12 +55,7 @@ void TestCommands::copyPutsShownTaxOnClipboard()
     QLocale::setDefault(QLocale(locale));
     QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
     ShownForm4 form;
-    for (const QChar c : typed) {
-        if (c == u'\b')
-            QTest::keyClick(form.amount(), Qt::Key_Backspace);
-        else
-            QTest::keyClicks(form.amount(), QString(c));
-    }
+    typeInto(form.amount(), typed);
     if (emptyFieldByCode)
         form.amount()->clear();
     QTest::mouseClick(form.find<QPushButton>("Command1"), Qt::LeftButton);
