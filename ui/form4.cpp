@@ -41,6 +41,7 @@ QPushButton *makeButton(QWidget *frame, const QString &name, const QRect &geomet
     button->setGeometry(geometry);
     button->setFont(font);
     button->setLayoutDirection(Qt::RightToLeft);
+    button->setAccessibleName(caption);
     // Enter on a focused button clicks it, as Space does.
     button->setAutoDefault(true);
     return button;
@@ -54,6 +55,7 @@ QLabel *makeLabel(QWidget *frame, const QString &name, const QRect &geometry,
     label->setGeometry(geometry);
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setLayoutDirection(Qt::LeftToRight);
+    label->setAccessibleName(text);
     return label;
 }
 
@@ -80,15 +82,14 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
     return field;
 }
 
-QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry)
+QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry,
+                    const QString &resource)
 {
     auto *picture = new QLabel(window);
     picture->setObjectName(name);
     picture->setGeometry(geometry);
     picture->setScaledContents(true);
-    QPixmap placeholder(259, 194);
-    placeholder.fill(Qt::white);
-    picture->setPixmap(placeholder);
+    picture->setPixmap(QPixmap(resource));
     return picture;
 }
 
@@ -125,9 +126,11 @@ void Form4::buildLinksFrame()
     Frame3 = makeFrame(this, QStringLiteral("Frame3"), twips(120, 1920, 4455, 1935));
     Command5 = makeButton(Frame3, QStringLiteral("Command5"), twips(2880, 1200, 1335, 495),
                           captions::website(), arial(14.25, QFont::Normal));
+    Command5->setAccessibleDescription(captions::websiteDescription());
     connect(Command5, &QPushButton::clicked, this, &Form4::Command5_Click);
     Command2 = makeButton(Frame3, QStringLiteral("Command2"), twips(240, 1200, 2415, 495),
                           captions::questions(), arial(12.75, QFont::Bold));
+    Command2->setAccessibleDescription(captions::questionsDescription());
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
     Label4 = makeLabel(Frame3, QStringLiteral("Label4"), twips(480, 600, 3375, 375),
                        captions::contactEmail(), Qt::AlignHCenter);
@@ -139,6 +142,8 @@ void Form4::buildAmountRow()
 {
     Frame8 = makeFrame(this, QStringLiteral("Frame8"), twips(120, 0, 4455, 855));
     Text18 = makeField(Frame8, QStringLiteral("Text18"), twips(1680, 240, 2535, 405), Qt::white);
+    Text18->setAccessibleName(captions::amountFieldName());
+    Text18->setAccessibleDescription(captions::amountFieldDescription());
     Text18->installEventFilter(this);
     connect(Text18, &QLineEdit::textChanged, this, &Form4::Text18_Change);
     Label26 = makeFieldLabel(Frame8, QStringLiteral("Label26"), twips(240, 240, 1335, 375),
@@ -150,11 +155,14 @@ void Form4::buildResultRow()
     Frame1 = makeFrame(this, QStringLiteral("Frame1"), twips(120, 960, 4455, 855));
     Command1 = makeButton(Frame1, QStringLiteral("Command1"), twips(3720, 240, 615, 375),
                           captions::copy(), arial(12, QFont::Bold));
+    Command1->setAccessibleDescription(captions::copyDescription());
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     Text1 = makeField(Frame1, QStringLiteral("Text1"), twips(1440, 240, 2295, 405),
                       window_style::background());
     Text1->setReadOnly(true);
     Text1->setFrame(false);
+    Text1->setAccessibleName(captions::resultFieldName());
+    Text1->setAccessibleDescription(captions::resultFieldDescription());
     // Clicking still lets the user select the result; Tab skips it.
     Text1->setFocusPolicy(Qt::ClickFocus);
     Label1 = makeFieldLabel(Frame1, QStringLiteral("Label1"), twips(240, 240, 1335, 375),
@@ -165,6 +173,12 @@ void Form4::buildResultRow()
 
 void Form4::buildPictures()
 {
-    Image1 = makePicture(this, QStringLiteral("Image1"), twips(4680, 2040, 4125, 1815));
-    Image2 = makePicture(this, QStringLiteral("Image2"), twips(4680, 120, 4125, 1935));
+    Image1 = makePicture(this, QStringLiteral("Image1"), twips(4680, 2040, 4125, 1815),
+                         QStringLiteral(":/image1.jpg"));
+    Image2 = makePicture(this, QStringLiteral("Image2"), twips(4680, 120, 4125, 1935),
+                         QStringLiteral(":/image2.jpg"));
+    Image1->setAccessibleName(captions::illustrationName());
+    Image1->setAccessibleDescription(captions::illustrationDescription());
+    Image2->setAccessibleName(captions::taxTableName());
+    Image2->setAccessibleDescription(captions::taxTableDescription());
 }
