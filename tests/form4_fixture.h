@@ -2,7 +2,11 @@
 
 #include "ui/form4.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 #include <memory>
@@ -51,3 +55,36 @@ struct ShownForm4
     QLineEdit *amount() const { return find<QLineEdit>("Text18"); }
     QLineEdit *result() const { return find<QLineEdit>("Text1"); }
 };
+
+// The text a control draws and the room its style gives that text. A field is first given
+// fieldText, since it shows what is typed rather than a caption.
+struct ShownText
+{
+    QString text;
+    QRect room;
+};
+
+inline ShownText shownTextOf(QWidget *control, const QString &fieldText)
+{
+    if (auto *button = qobject_cast<QPushButton *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        return {button->text(),
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)};
+    }
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return {label->text(), label->contentsRect()};
+    if (auto *field = qobject_cast<QLineEdit *>(control)) {
+        field->setText(fieldText);
+        QStyleOptionFrame option;
+        option.initFrom(field);
+        option.lineWidth = field->hasFrame()
+            ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field)
+            : 0;
+        QRect room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+        room.adjust(2, 1, -2, -1); // the margins QLineEdit keeps round its text
+        return {fieldText, room};
+    }
+    return {QString(), control->contentsRect()};
+}

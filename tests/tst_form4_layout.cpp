@@ -218,25 +218,9 @@ void TestForm4Layout::textsAreNotClipped()
     QFETCH(QString, text);
     ShownForm4 form;
     QWidget *control = form.find(QTest::currentDataTag());
-    QRect room = control->contentsRect();
-    if (auto *button = qobject_cast<QPushButton *>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        text = button->text();
-    } else if (auto *label = qobject_cast<QLabel *>(control)) {
-        text = label->text();
-    } else if (auto *field = qobject_cast<QLineEdit *>(control)) {
-        field->setText(text);
-        QStyleOptionFrame option;
-        option.initFrom(field);
-        option.lineWidth = field->hasFrame()
-            ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field)
-            : 0;
-        room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
-        room.adjust(2, 1, -2, -1); // the margins QLineEdit keeps round its text
-    }
+    const ShownText shown = shownTextOf(control, text);
+    text = shown.text;
+    const QRect room = shown.room;
     QVERIFY(!text.isEmpty());
     const QFontMetrics metrics = control->fontMetrics();
     const int width = metrics.horizontalAdvance(text);

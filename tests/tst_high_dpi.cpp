@@ -98,23 +98,9 @@ void TestHighDpi::textsFit()
     ShownForm4 form;
     QWidget *control = form.find(QTest::currentDataTag());
     QVERIFY(control);
-    QRect room = control->contentsRect();
-    if (auto *button = qobject_cast<QPushButton *>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = text = button->text();
-        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    } else if (auto *label = qobject_cast<QLabel *>(control)) {
-        text = label->text();
-    } else if (auto *field = qobject_cast<QLineEdit *>(control)) {
-        field->setText(text);
-        QStyleOptionFrame option;
-        option.initFrom(field);
-        option.lineWidth = field->hasFrame()
-            ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
-        room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
-        room.adjust(2, 1, -2, -1); // QLineEdit's own margins round the text
-    }
+    const ShownText shown = shownTextOf(control, text);
+    text = shown.text;
+    const QRect room = shown.room;
     QVERIFY(!text.isEmpty());
     const QFontMetrics metrics = control->fontMetrics();
     QVERIFY2(metrics.horizontalAdvance(text) <= room.width(),
