@@ -16,5 +16,7 @@ depends=$(grep '^ Depends:' <<<"$info")
 for dep in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2 fonts-hosny-amiri xdg-utils; do
     grep -q "$dep" <<<"$depends" || { echo "Depends lacks $dep"; exit 1; }
 done
-dpkg-deb -c "$deb" | grep -q './usr/share/applications/com.example.irgcalc.desktop'
+# Read the listing whole: grep -q stopping early would kill dpkg-deb with SIGPIPE.
+contents=$(dpkg-deb -c "$deb")
+grep -q './usr/share/applications/com.example.irgcalc.desktop' <<<"$contents"
 echo "package $(basename "$deb") is sound"

@@ -26,5 +26,5 @@ grep -qx "Icon=$id" "$desktop"
 grep -q '^Name\[fr\]=' "$desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 grep -q '<release version="1.00"' "$root/usr/share/metainfo/$id.metainfo.xml"
-file "$root/usr/share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48'
+grep -q '48 x 48' <<<"$(file "$root/usr/share/icons/hicolor/48x48/apps/$id.png")"
 echo "installed tree is complete and valid"
