@@ -1,10 +1,13 @@
 // Makes the window's pictures and icon at build time, so the reference table it shows is drawn
-// from the schedule itself and can never disagree with the computed tax.
+// from the schedule itself and can never disagree with the computed tax. Writes them as files
+// (image1.jpg, image2.jpg, irgcalc-48.png) and, decoded from those files, as the pixels the
+// program shows (pictures.cpp).
 //   make_pictures SOURCE_DIR OUTPUT_DIR
 
 #include "tax/monthly_irg.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -13,6 +16,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -133,6 +137,48 @@ QImage picture(const QImage &large)
         .convertToFormat(QImage::Format_RGB32);
 }
 
+// The file as a viewer decodes it, written out as the words of resources/pictures.h.
+QByteArray pixelsOf(const char *name, const QString &file)
+{
+    QImage image(file);
+    if (image.isNull())
+        return {};
+    const bool opaque = !image.hasAlphaChannel();
+    image.convertTo(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    QByteArray text = QByteArray("alignas(16) const unsigned int ") + name + "Words[] = {";
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            text += ((x % 8) ? " 0x" : "\n    0x") + QByteArray::number(line[x], 16) + ',';
+    }
+    text += QByteArray("\n};\n} // namespace\nconst Pixels ") + name + '{'
+        + QByteArray::number(image.width()) + ", " + QByteArray::number(image.height()) + ", "
+        + (opaque ? "true" : "false") + ", " + name + "Words};\nnamespace {\n";
+    return text;
+}
+
+bool writePixels(const QDir &output)
+{
+    QByteArray text = "// Made by make_pictures; do not edit.\n#include \"resources/pictures.h\"\n"
+                      "namespace pictures {\nnamespace {\n";
+    for (const auto &[name, file] : {std::pair("image1", "image1.jpg"),
+                                     std::pair("image2", "image2.jpg"),
+                                     std::pair("icon", "irgcalc-48.png")}) {
+        const QByteArray pixels = pixelsOf(name, output.filePath(QLatin1String(file)));
+        if (pixels.isEmpty()) {
+            std::fprintf(stderr, "cannot decode %s\n", file);
+            return false;
+        }
+        text += pixels;
+    }
+    text += "} // namespace\n} // namespace pictures\n";
+    QFile source(output.filePath(QStringLiteral("pictures.cpp")));
+    if (source.open(QIODevice::WriteOnly) && source.write(text) == text.size())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(source.fileName()));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -148,6 +194,7 @@ int main(int argc, char *argv[])
         && save(picture(renderSvg(source.filePath(QStringLiteral("image1.svg")), kPicture * kDetail)),
                 output.filePath(QStringLiteral("image1.jpg")))
         && save(renderSvg(source.filePath(QStringLiteral("icon.svg")), QSize(48, 48)),
-                output.filePath(QStringLiteral("irgcalc-48.png")));
+                output.filePath(QStringLiteral("irgcalc-48.png")))
+        && writePixels(output);
     return ok ? 0 : 1;
 }

@@ -2,6 +2,8 @@
 #include "ui/form4.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -12,12 +14,49 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void picturesLoadAtTheirSize_data();
     void picturesLoadAtTheirSize();
     void picturesStretchOverTheirPlaces_data();
     void picturesStretchOverTheirPlaces();
     void applicationNamesItself();
+    void iconIsTheStoredOne();
 };
+
+namespace {
+
+// The pictures as stored, made beside the program at build time.
+QString made(const char *file)
+{
+    return QDir(QStringLiteral(IRGCALC_MADE_DIR)).filePath(QLatin1String(file));
+}
+
+QStringList loadedImagePlugins()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read /proc/self/maps")};
+    QStringList found;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        if (line.contains("/imageformats/") || line.contains("libjpeg"))
+            found.append(QString::fromLocal8Bit(line.mid(line.indexOf('/'))));
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+} // namespace
+
+// Before anything here reads a picture file: the window, its pictures and its icon come up
+// without a single image decoder.
+void TestPictures::initTestCase()
+{
+    setUpApplicationIdentity();
+    Form4 window;
+    QVERIFY(!window.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
+    QVERIFY(!QGuiApplication::windowIcon().pixmap(48).isNull());
+    QCOMPARE(loadedImagePlugins(), QStringList());
+}
 
 void TestPictures::picturesLoadAtTheirSize_data()
 {
@@ -26,9 +65,9 @@ void TestPictures::picturesLoadAtTheirSize_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("minColours");
 
-    QTest::newRow("illustration") << ":/image1.jpg" << QByteArray("jpeg") << QSize(259, 194) << 50;
-    QTest::newRow("reference table") << ":/image2.jpg" << QByteArray("jpeg") << QSize(259, 194) << 50;
-    QTest::newRow("icon") << ":/irgcalc-48.png" << QByteArray("png") << QSize(48, 48) << 10;
+    QTest::newRow("illustration") << made("image1.jpg") << QByteArray("jpeg") << QSize(259, 194) << 50;
+    QTest::newRow("reference table") << made("image2.jpg") << QByteArray("jpeg") << QSize(259, 194) << 50;
+    QTest::newRow("icon") << made("irgcalc-48.png") << QByteArray("png") << QSize(48, 48) << 10;
 }
 
 void TestPictures::picturesLoadAtTheirSize()
@@ -53,8 +92,8 @@ void TestPictures::picturesLoadAtTheirSize()
 void TestPictures::picturesStretchOverTheirPlaces_data()
 {
     QTest::addColumn<QString>("resource");
-    QTest::newRow("Image1") << ":/image1.jpg";
-    QTest::newRow("Image2") << ":/image2.jpg";
+    QTest::newRow("Image1") << made("image1.jpg");
+    QTest::newRow("Image2") << made("image2.jpg");
 }
 
 void TestPictures::picturesStretchOverTheirPlaces()
@@ -65,6 +104,7 @@ void TestPictures::picturesStretchOverTheirPlaces()
     QVERIFY(picture);
     QVERIFY(picture->hasScaledContents());
     const QImage shown = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    // Exactly the stored picture as a viewer decodes it.
     QCOMPARE(shown, QImage(resource).convertToFormat(QImage::Format_RGB32));
     QVERIFY(picture->size() != shown.size());
 }
@@ -79,6 +119,14 @@ void TestPictures::applicationNamesItself()
     QVERIFY(icon.availableSizes().contains(QSize(48, 48)));
     Form4 window;
     QVERIFY(!window.windowIcon().isNull());
+}
+
+void TestPictures::iconIsTheStoredOne()
+{
+    setUpApplicationIdentity();
+    const QImage shown = QGuiApplication::windowIcon().pixmap(QSize(48, 48)).toImage();
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+             QImage(made("irgcalc-48.png")).convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_MAIN(TestPictures)

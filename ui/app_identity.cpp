@@ -1,5 +1,8 @@
 #include "ui/app_identity.h"
 
+#include "resources/pictures.h"
+#include "ui/picture_pixmap.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 
@@ -9,5 +12,5 @@ void setUpApplicationIdentity()
     QGuiApplication::setApplicationVersion(QStringLiteral(IRGCALC_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(IRGCALC_APP_ID));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/irgcalc-48.png")));
+    QGuiApplication::setWindowIcon(QIcon(pixmapOf(pictures::icon)));
 }

@@ -1,13 +1,15 @@
 #include "ui/form4.h"
 
 #include "ui/captions.h"
+#include "ui/picture_pixmap.h"
 #include "ui/window_style.h"
+
+#include "resources/pictures.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -83,13 +85,13 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
 }
 
 QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry,
-                    const QString &resource)
+                    const Pixels &pixels)
 {
     auto *picture = new QLabel(window);
     picture->setObjectName(name);
     picture->setGeometry(geometry);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(pixmapOf(pixels));
     return picture;
 }
 
@@ -174,9 +176,9 @@ void Form4::buildResultRow()
 void Form4::buildPictures()
 {
     Image1 = makePicture(this, QStringLiteral("Image1"), twips(4680, 2040, 4125, 1815),
-                         QStringLiteral(":/image1.jpg"));
+                         pictures::image1);
     Image2 = makePicture(this, QStringLiteral("Image2"), twips(4680, 120, 4125, 1935),
-                         QStringLiteral(":/image2.jpg"));
+                         pictures::image2);
     Image1->setAccessibleName(captions::illustrationName());
     Image1->setAccessibleDescription(captions::illustrationDescription());
     Image2->setAccessibleName(captions::taxTableName());
