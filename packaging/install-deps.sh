@@ -3,7 +3,7 @@
 # that has it all already is left alone and never reaches the network.
 set -euo pipefail
 
-build=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev
+build=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev python3-fonttools
        fonts-liberation2 fonts-hosny-amiri xdg-utils)
 test=(xvfb xauth xdotool xclip x11-utils procps
       desktop-file-utils appstream dpkg-dev file

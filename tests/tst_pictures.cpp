@@ -1,9 +1,9 @@
+#include "mapped_files.h"
 #include "ui/app_identity.h"
 #include "ui/form4.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -31,20 +31,6 @@ QString made(const char *file)
     return QDir(QStringLiteral(IRGCALC_MADE_DIR)).filePath(QLatin1String(file));
 }
 
-QStringList loadedImagePlugins()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return {QStringLiteral("cannot read /proc/self/maps")};
-    QStringList found;
-    for (const QByteArray &line : maps.readAll().split('\n')) {
-        if (line.contains("/imageformats/") || line.contains("libjpeg"))
-            found.append(QString::fromLocal8Bit(line.mid(line.indexOf('/'))));
-    }
-    found.removeDuplicates();
-    return found;
-}
-
 } // namespace
 
 // Before anything here reads a picture file: the window, its pictures and its icon come up
@@ -55,7 +41,7 @@ void TestPictures::initTestCase()
     Form4 window;
     QVERIFY(!window.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
     QVERIFY(!QGuiApplication::windowIcon().pixmap(48).isNull());
-    QCOMPARE(loadedImagePlugins(), QStringList());
+    QCOMPARE(mappedFiles({"/imageformats/", "libjpeg"}), QStringList());
 }
 
 void TestPictures::picturesLoadAtTheirSize_data()

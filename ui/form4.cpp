@@ -78,7 +78,7 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
     auto *field = new QLineEdit(frame);
     field->setObjectName(name);
     field->setGeometry(geometry);
-    field->setFont(frame->window()->font());
+    field->setFont(window_style::fieldFont(frame->window()->font()));
     field->setAlignment(Qt::AlignCenter);
     setColour(field, QPalette::Base, base);
     return field;

@@ -16,5 +16,8 @@ inline QColor background() { return QColor(192, 192, 255); }
 
 // Arial, with a metric twin for Latin text and an Arabic face that fits the captions.
 QFont arial(qreal pointSize, QFont::Weight weight);
+// The same for a field, which shows whatever is typed or pasted: Arabic there comes from the
+// whole face, since glyphs from two cuts of one face do not join as one face's do.
+QFont fieldFont(const QFont &font);
 
 } // namespace window_style

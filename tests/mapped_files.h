@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFile>
+#include <QStringList>
+
+// The files this process has mapped whose paths contain one of the given parts: what it has
+// loaded, libraries and fonts alike.
+inline QStringList mappedFiles(const QList<QByteArray> &parts)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read /proc/self/maps")};
+    QStringList found;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const QByteArray path = line.mid(line.indexOf('/'));
+        for (const QByteArray &part : parts) {
+            if (line.contains('/') && path.contains(part))
+                found.append(QString::fromLocal8Bit(path));
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
