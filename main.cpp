@@ -1,5 +1,6 @@
 #include "ui/app_identity.h"
 #include "ui/form4.h"
+#include "ui/window_style.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplicationIdentity();
+    window_style::makeFieldFontTheDefault();
     Form4 window;
     window.show();
     return app.exec();

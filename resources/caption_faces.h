@@ -6,8 +6,11 @@ struct FontFile
     unsigned int size;
 };
 
-// The glyphs of the captions' Arabic letters, cut from Amiri at build time.
+// The glyphs of the captions, cut at build time from Liberation Sans (Latin) and Amiri
+// (Arabic), under names of their own.
 namespace caption_faces {
-extern const FontFile regular;
-extern const FontFile bold;
+extern const FontFile latinRegular;
+extern const FontFile latinBold;
+extern const FontFile arabicRegular;
+extern const FontFile arabicBold;
 } // namespace caption_faces

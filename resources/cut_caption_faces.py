@@ -1,9 +1,14 @@
 #!/usr/bin/python3
-"""Cuts from Amiri the glyphs of the window's captions, under a family name of their own, and
-writes them as C++ data for the program to register at start. A few dozen glyphs load and
-shape at a fraction of the cost of the whole face, and draw exactly as it does.
+"""Cuts from installed faces the glyphs of the window's captions, each under a family name of
+its own, and writes them as C++ data for the program to register at start. A few dozen glyphs
+load and shape at a fraction of the cost of a whole face, and draw exactly as it does.
 
-    cut_caption_faces.py CAPTIONS_HEADER FAMILY OUTPUT_CPP REGULAR_TTF BOLD_TTF
+    cut_caption_faces.py CAPTIONS_HEADER OUTPUT_CPP (SYMBOL FAMILY TTF KEEP)...
+
+KEEP names the script whose reference letters the cut keeps as well: FreeType's auto-hinter
+sets the heights it aligns a script's glyphs to from letters such as H, O, x and p in Latin,
+alef, lam and kaf in Arabic, and a cut without them would hint, and so draw, its letters
+otherwise.
 """
 import io
 import re
@@ -27,7 +32,8 @@ def cut(path, text, family):
     subsetter = subset.Subsetter(options)
     subsetter.populate(text=text)
     subsetter.subset(face)
-    # A name of its own, so the installed face is never mistaken for it.
+    # A name of its own: the licences reserve the faces' names for the faces whole, and the
+    # installed face is never mistaken for the cut.
     names = face["name"]
     style = names.getDebugName(2) or "Regular"
     for record in list(names.names):
@@ -49,19 +55,23 @@ def array(name, data):
             f"namespace {{\n")
 
 
-def main(header, family, output, regular, bold):
+def main(header, output, *faces):
+    if not faces or len(faces) % 4:
+        sys.exit(__doc__)
     text = caption_text(header)
-    source = ("// Made by cut_caption_faces.py from Amiri (SIL Open Font License 1.1); "
-              "do not edit.\n#include \"resources/caption_faces.h\"\n"
+    reference = {"latin": "".join(map(chr, range(0x20, 0x7f))),  # all printable ASCII
+                 "arabic": "\u0627\u0625\u0644\u0643\u0637\u0638\u062a\u062b\u0640"}
+    source = ("// Made by cut_caption_faces.py; do not edit.\n"
+              "#include \"resources/caption_faces.h\"\n"
               "namespace caption_faces {\nnamespace {\n")
-    source += array("regular", cut(regular, text, family))
-    source += array("bold", cut(bold, text, family))
+    for symbol, family, path, keep in zip(*[iter(faces)] * 4):
+        source += array(symbol, cut(path, text + reference[keep], family))
     source += "} // namespace\n} // namespace caption_faces\n"
     with open(output, "w", encoding="utf-8") as f:
         f.write(source)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 6:
+    if len(sys.argv) < 3:
         sys.exit(__doc__)
     main(*sys.argv[1:])

@@ -4,11 +4,14 @@
 // program shows (pictures.cpp).
 //   make_pictures SOURCE_DIR OUTPUT_DIR
 
+#include "resources/pictures.h"
 #include "tax/monthly_irg.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,7 +19,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <utility>
 
 namespace {
 
@@ -137,40 +139,57 @@ QImage picture(const QImage &large)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-// The file as a viewer decodes it, written out as the words of resources/pictures.h.
-QByteArray pixelsOf(const char *name, const QString &file)
+// A picture written out as the words of resources/pictures.h.
+QByteArray pixelsOf(const QByteArray &name, QImage image)
 {
-    QImage image(file);
-    if (image.isNull())
-        return {};
     const bool opaque = !image.hasAlphaChannel();
     image.convertTo(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    QByteArray text = QByteArray("alignas(16) const unsigned int ") + name + "Words[] = {";
+    QByteArray text = "alignas(16) const unsigned int " + name + "Words[] = {";
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
             text += ((x % 8) ? " 0x" : "\n    0x") + QByteArray::number(line[x], 16) + ',';
     }
-    text += QByteArray("\n};\n} // namespace\nconst Pixels ") + name + '{'
+    text += "\n};\n} // namespace\nconst Pixels " + name + '{'
         + QByteArray::number(image.width()) + ", " + QByteArray::number(image.height()) + ", "
         + (opaque ? "true" : "false") + ", " + name + "Words};\nnamespace {\n";
     return text;
 }
 
+// Each file as a viewer decodes it and, for the pictures, the copy a QLabel would scale it to
+// for its place on a screen of one device pixel per pixel.
 bool writePixels(const QDir &output)
 {
+    struct Shown
+    {
+        const char *name;
+        const char *file;
+        QSize place;
+    };
     QByteArray text = "// Made by make_pictures; do not edit.\n#include \"resources/pictures.h\"\n"
                       "namespace pictures {\nnamespace {\n";
-    for (const auto &[name, file] : {std::pair("image1", "image1.jpg"),
-                                     std::pair("image2", "image2.jpg"),
-                                     std::pair("icon", "irgcalc-48.png")}) {
-        const QByteArray pixels = pixelsOf(name, output.filePath(QLatin1String(file)));
-        if (pixels.isEmpty()) {
-            std::fprintf(stderr, "cannot decode %s\n", file);
+    for (const Shown &shown :
+         {Shown{"image1", "image1.jpg", QSize(kPlaceWidth, kImage1PlaceHeight)},
+          Shown{"image2", "image2.jpg", QSize(kPlaceWidth, kImage2PlaceHeight)},
+          Shown{"icon", "irgcalc-48.png", QSize()},
+          Shown{"fusionFrameBorder", pictures::kFusionFrameBorderFile, QSize()}}) {
+        const QImage image(output.filePath(QLatin1String(shown.file)));
+        if (image.isNull()) {
+            std::fprintf(stderr, "cannot decode %s\n", shown.file);
             return false;
         }
-        text += pixels;
+        text += pixelsOf(shown.name, image);
+        if (shown.place.isValid()) {
+            const QImage placed = image.convertToFormat(QImage::Format_RGB32)
+                                      .scaled(shown.place, Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation);
+            text += pixelsOf(shown.name + QByteArray("Placed"), placed);
+        }
     }
+    const QFileInfo border(QLatin1String(pictures::kFusionFrameBorderFile));
+    text += "} // namespace\nconst long long fusionFrameBorderSize = "
+        + QByteArray::number(border.size()) + ";\nconst long long fusionFrameBorderTime = "
+        + QByteArray::number(border.lastModified().toSecsSinceEpoch()) + ";\nnamespace {\n";
     text += "} // namespace\n} // namespace pictures\n";
     QFile source(output.filePath(QStringLiteral("pictures.cpp")));
     if (source.open(QIODevice::WriteOnly) && source.write(text) == text.size())
@@ -183,7 +202,8 @@ bool writePixels(const QDir &output)
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication app(argc, argv);
+    // QApplication, for Qt Widgets' own pictures.
+    QApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: make_pictures SOURCE_DIR OUTPUT_DIR\n");
         return 2;

@@ -13,7 +13,7 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 id=com.example.irgcalc
 expected="usr/bin/irgcalc
 usr/share/applications/$id.desktop
-usr/share/doc/irgcalc/amiri-captions-OFL.txt
+usr/share/doc/irgcalc/caption-faces-OFL.txt
 usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"

@@ -1,11 +1,16 @@
 #include "form4_fixture.h"
 #include "mapped_files.h"
+#include "ui/window_style.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QMenu>
 #include <QTest>
 
-// The captions' Arabic letters come from glyphs cut from Amiri at build time; they must draw
-// exactly as the installed Amiri draws them, and spare the program loading it.
+#include <memory>
+
+// The captions come from glyphs cut from Liberation Sans and Amiri at build time; they must
+// draw exactly as the installed faces draw them, and spare the program loading those faces.
 class TestCaptionFaces : public QObject
 {
     Q_OBJECT
@@ -15,6 +20,10 @@ private slots:
     void captionsDrawAsWithTheInstalledFace_data();
     void captionsDrawAsWithTheInstalledFace();
     void pastedArabicDrawsAsBefore();
+    void fieldMenuKeepsItsFont();
+
+private:
+    QFont m_menuFont; // a menu's font before the program set its default
 };
 
 namespace {
@@ -33,12 +42,18 @@ void useInstalledFaces(QWidget *window)
 
 } // namespace
 
-// First, before anything here asks for Amiri itself.
+// First, before anything here asks for the installed faces: the window as the program starts
+// it loads one of them, the face its empty fields are laid out in.
 void TestCaptionFaces::initTestCase()
 {
+    m_menuFont = QMenu().font();
+    window_style::makeFieldFontTheDefault();
     ShownForm4 form;
     QVERIFY(!form.window->grab().isNull());
-    QCOMPARE(mappedFiles({"Amiri-"}), QStringList());
+    QStringList faces;
+    for (const QString &file : mappedFiles({".ttf", ".otf"}))
+        faces.append(QFileInfo(file).fileName());
+    QCOMPARE(faces, QStringList{QStringLiteral("LiberationSans-Bold.ttf")});
 }
 
 void TestCaptionFaces::captionsDrawAsWithTheInstalledFace_data()
@@ -81,6 +96,19 @@ void TestCaptionFaces::pastedArabicDrawsAsBefore()
         drawn[installedOnly] = form.amount()->grab().toImage();
     }
     QCOMPARE(drawn[0], drawn[1]);
+}
+
+// The fields' font is the program's default font, but the fields' menu keeps the one it had.
+void TestCaptionFaces::fieldMenuKeepsItsFont()
+{
+    ShownForm4 form;
+    const std::unique_ptr<QMenu> menu(form.amount()->createStandardContextMenu());
+    QVERIFY(!menu->actions().isEmpty());
+    menu->popup(form.amount()->mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
+    QCOMPARE(QGuiApplication::font().families(), form.amount()->font().families());
+    QCOMPARE(menu->font(), m_menuFont);
+    QVERIFY(menu->font() != form.amount()->font());
 }
 
 QTEST_MAIN(TestCaptionFaces)

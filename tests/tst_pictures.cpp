@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QTest>
 
 class TestPictures : public QObject
@@ -21,6 +22,8 @@ private slots:
     void picturesStretchOverTheirPlaces();
     void applicationNamesItself();
     void iconIsTheStoredOne();
+    void framesHaveFusionsBorder_data();
+    void framesHaveFusionsBorder();
 };
 
 namespace {
@@ -33,15 +36,18 @@ QString made(const char *file)
 
 } // namespace
 
-// Before anything here reads a picture file: the window, its pictures and its icon come up
-// without a single image decoder.
+// Before anything here reads a picture file: the window, its pictures, its icon and its
+// frames' borders come up and are drawn without a single image plugin or decoder library.
 void TestPictures::initTestCase()
 {
     setUpApplicationIdentity();
     Form4 window;
-    QVERIFY(!window.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!window.grab().isNull());
     QVERIFY(!QGuiApplication::windowIcon().pixmap(48).isNull());
-    QCOMPARE(mappedFiles({"/imageformats/", "libjpeg"}), QStringList());
+    QCOMPARE(mappedFiles({"/imageformats/", "/iconengines/", "libjpeg", "libQt6Svg"}),
+             QStringList());
 }
 
 void TestPictures::picturesLoadAtTheirSize_data()
@@ -86,13 +92,20 @@ void TestPictures::picturesStretchOverTheirPlaces()
 {
     QFETCH(QString, resource);
     Form4 window;
-    const auto *picture = window.findChild<QLabel *>(QTest::currentDataTag());
+    auto *picture = window.findChild<QLabel *>(QTest::currentDataTag());
     QVERIFY(picture);
     QVERIFY(picture->hasScaledContents());
     const QImage shown = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     // Exactly the stored picture as a viewer decodes it.
     QCOMPARE(shown, QImage(resource).convertToFormat(QImage::Format_RGB32));
     QVERIFY(picture->size() != shown.size());
+    // And drawn as a stretching QLabel draws it.
+    QLabel plain;
+    plain.setScaledContents(true);
+    plain.setPixmap(picture->pixmap());
+    plain.resize(picture->size());
+    QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestPictures::applicationNamesItself()
@@ -113,6 +126,24 @@ void TestPictures::iconIsTheStoredOne()
     const QImage shown = QGuiApplication::windowIcon().pixmap(QSize(48, 48)).toImage();
     QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
              QImage(made("irgcalc-48.png")).convertToFormat(QImage::Format_ARGB32));
+}
+
+void TestPictures::framesHaveFusionsBorder_data()
+{
+    QTest::addColumn<int>("unused");
+    for (const char *name : {"Frame8", "Frame1", "Frame3"})
+        QTest::newRow(name) << 0;
+}
+
+// The border put in the cache at start is the one Fusion reads for itself.
+void TestPictures::framesHaveFusionsBorder()
+{
+    Form4 window;
+    QWidget *frame = window.findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
+    QVERIFY(frame);
+    const QImage cached = frame->grab().toImage();
+    QPixmapCache::clear();
+    QCOMPARE(frame->grab().toImage(), cached);
 }
 
 QTEST_MAIN(TestPictures)

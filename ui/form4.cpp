@@ -1,7 +1,8 @@
 #include "ui/form4.h"
 
 #include "ui/captions.h"
-#include "ui/picture_pixmap.h"
+#include "ui/frame_border.h"
+#include "ui/picture_label.h"
 #include "ui/window_style.h"
 
 #include "resources/pictures.h"
@@ -85,14 +86,12 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
 }
 
 QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry,
-                    const Pixels &pixels)
+                    const Pixels &picture, const Pixels &placed)
 {
-    auto *picture = new QLabel(window);
-    picture->setObjectName(name);
-    picture->setGeometry(geometry);
-    picture->setScaledContents(true);
-    picture->setPixmap(pixmapOf(pixels));
-    return picture;
+    auto *label = new PictureLabel(picture, placed, window);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
 }
 
 } // namespace
@@ -108,6 +107,7 @@ Form4::Form4(QWidget *parent)
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, window_style::background());
     setFixedSize(twips(0, 0, 8925, 3960).size());
+    cacheFusionFrameBorder();
 
     buildLinksFrame();
     buildAmountRow();
@@ -176,9 +176,9 @@ void Form4::buildResultRow()
 void Form4::buildPictures()
 {
     Image1 = makePicture(this, QStringLiteral("Image1"), twips(4680, 2040, 4125, 1815),
-                         pictures::image1);
+                         pictures::image1, pictures::image1Placed);
     Image2 = makePicture(this, QStringLiteral("Image2"), twips(4680, 120, 4125, 1935),
-                         pictures::image2);
+                         pictures::image2, pictures::image2Placed);
     Image1->setAccessibleName(captions::illustrationName());
     Image1->setAccessibleDescription(captions::illustrationDescription());
     Image2->setAccessibleName(captions::taxTableName());

@@ -2,6 +2,7 @@
 
 #include "resources/caption_faces.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QFontDatabase>
 #include <QStringList>
@@ -10,33 +11,39 @@ namespace window_style {
 
 namespace {
 
-int registerFace(const FontFile &file)
+// The family a face registers, or empty if it could not be.
+QString registerFace(const FontFile &file)
 {
-    return QFontDatabase::addApplicationFontFromData(
+    const int id = QFontDatabase::addApplicationFontFromData(
         QByteArray::fromRawData(reinterpret_cast<const char *>(file.bytes), int(file.size)));
+    return QFontDatabase::applicationFontFamilies(id).value(0);
 }
 
-// The family of the captions' glyphs cut from Amiri, registered on first use; empty if it
-// could not be. Amiri whole costs its file, its layout tables and their shaping caches for
-// the few letters the window draws.
-QString captionFamily()
+// The families of the captions' glyphs, registered on first use. A face whole costs its file,
+// its layout tables, copied for every size drawn, and their shaping caches, for the few
+// letters the window draws.
+const QStringList &captionFamilies()
 {
-    static const QString family = [] {
-        const int regular = registerFace(caption_faces::regular);
-        registerFace(caption_faces::bold);
-        return QFontDatabase::applicationFontFamilies(regular).value(0);
+    static const QStringList families = [] {
+        QStringList registered;
+        for (const FontFile *regular : {&caption_faces::latinRegular, &caption_faces::arabicRegular})
+            registered.append(registerFace(*regular));
+        registerFace(caption_faces::latinBold);
+        registerFace(caption_faces::arabicBold);
+        registered.removeAll(QString());
+        return registered;
     }();
-    return family;
+    return families;
 }
 
 } // namespace
 
 QFont arial(qreal pointSize, QFont::Weight weight)
 {
-    QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-    if (const QString captions = captionFamily(); !captions.isEmpty())
-        families.append(captions);
-    families.append(QStringLiteral("Amiri"));
+    // The installed faces after the cuts: a caption drawn whole from a cut is drawn as by the
+    // face it was cut from.
+    const QStringList families = QStringList{QStringLiteral("Arial")} + captionFamilies()
+        + QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Amiri")};
     QFont font;
     font.setFamilies(families);
     font.setPointSizeF(pointSize);
@@ -48,9 +55,22 @@ QFont fieldFont(const QFont &font)
 {
     QFont field = font;
     QStringList families = font.families();
-    families.removeAll(captionFamily());
+    for (const QString &cut : captionFamilies())
+        families.removeAll(cut);
     field.setFamilies(families);
     return field;
+}
+
+// Each line edit lays out its empty text in the default font before it takes its own, and so
+// would load the system's default face (DejaVu Sans, on Debian) that nothing here draws with;
+// with the fields' own font as the default, it loads what the fields load anyway. Only the
+// line edits' menu shows text in the default font: it keeps the font it had.
+void makeFieldFontTheDefault()
+{
+    const QFont menus = QApplication::font("QMenu");
+    // QGuiApplication's, as QApplication's would also drop the theme's fonts for other kinds.
+    QGuiApplication::setFont(fieldFont(arial(14.25, QFont::Bold)));
+    QApplication::setFont(menus, "QMenu");
 }
 
 } // namespace window_style

@@ -16,8 +16,12 @@ inline QColor background() { return QColor(192, 192, 255); }
 
 // Arial, with a metric twin for Latin text and an Arabic face that fits the captions.
 QFont arial(qreal pointSize, QFont::Weight weight);
-// The same for a field, which shows whatever is typed or pasted: Arabic there comes from the
-// whole face, since glyphs from two cuts of one face do not join as one face's do.
+// The same for a field, which shows whatever is typed or pasted: its text comes from the whole
+// faces, since glyphs from a cut and from the face it was cut from do not join or kern as one
+// face's do.
 QFont fieldFont(const QFont &font);
+
+// The fields' font becomes the application's default, menus keeping theirs.
+void makeFieldFontTheDefault();
 
 } // namespace window_style
