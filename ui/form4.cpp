@@ -76,10 +76,13 @@ QLabel *makeFieldLabel(QWidget *frame, const QString &name, const QRect &geometr
 QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
                      const QColor &base)
 {
-    auto *field = new QLineEdit(frame);
+    // Made without a parent and given its font before it joins the frame: a line edit lays its
+    // text out in every font it is given, and the frame's is never drawn in it.
+    auto *field = new QLineEdit;
+    field->setFont(window_style::fieldFont(frame->window()->font()));
+    field->setParent(frame);
     field->setObjectName(name);
     field->setGeometry(geometry);
-    field->setFont(window_style::fieldFont(frame->window()->font()));
     field->setAlignment(Qt::AlignCenter);
     setColour(field, QPalette::Base, base);
     return field;
