@@ -5,7 +5,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:?usage: bench/run-all.sh BUILD_DIR [STARTUP_RUNS]}
-runs=${2:-21}
+runs=${2:-31}
 
 cmake --build "$build" -j2 --target irgcalc bare_window bench_irg bench_keystroke map_timer
 work=$(mktemp -d)

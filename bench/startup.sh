@@ -4,7 +4,7 @@
 #   bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=$(cd "${1:?usage: bench/startup.sh BUILD_DIR [RUNS]}" && pwd)
-runs=${2:-21}
+runs=${2:-31}
 timer=$build/bench/map_timer
 app=$build/irgcalc
 bare=$build/bench/bare_window
