@@ -186,7 +186,7 @@ bool writePixels(const QDir &output)
             text += pixelsOf(shown.name + QByteArray("Placed"), placed);
         }
     }
-    const QFileInfo border(QLatin1String(pictures::kFusionFrameBorderFile));
+    const QFileInfo border{QLatin1String(pictures::kFusionFrameBorderFile)};
     text += "} // namespace\nconst long long fusionFrameBorderSize = "
         + QByteArray::number(border.size()) + ";\nconst long long fusionFrameBorderTime = "
         + QByteArray::number(border.lastModified().toSecsSinceEpoch()) + ";\nnamespace {\n";

@@ -50,7 +50,7 @@ void cacheFusionFrameBorder()
 {
     if (QApplication::style()->name() != QLatin1String("fusion"))
         return;
-    const QFileInfo file(QLatin1String(pictures::kFusionFrameBorderFile));
+    const QFileInfo file{QLatin1String(pictures::kFusionFrameBorderFile)};
     if (!file.exists())
         return;
     const QPixmap border = frameBorder(file);
