@@ -7,10 +7,10 @@
 #include "resources/pictures.h"
 #include "tax/monthly_irg.h"
 
-#include <QDir>
-#include <QFile>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -189,8 +189,8 @@ bool writePixels(const QDir &output)
     const QFileInfo border{QLatin1String(pictures::kFusionFrameBorderFile)};
     text += "} // namespace\nconst long long fusionFrameBorderSize = "
         + QByteArray::number(border.size()) + ";\nconst long long fusionFrameBorderTime = "
-        + QByteArray::number(border.lastModified().toSecsSinceEpoch()) + ";\nnamespace {\n";
-    text += "} // namespace\n} // namespace pictures\n";
+        + QByteArray::number(border.lastModified().toSecsSinceEpoch())
+        + ";\n} // namespace pictures\n";
     QFile source(output.filePath(QStringLiteral("pictures.cpp")));
     if (source.open(QIODevice::WriteOnly) && source.write(text) == text.size())
         return true;

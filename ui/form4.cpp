@@ -105,7 +105,7 @@ Form4::Form4(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(captions::windowTitle());
-    setFont(arial(14.25, QFont::Bold));
+    setFont(window_style::windowFont());
     setLayoutDirection(Qt::RightToLeft);
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, window_style::background());

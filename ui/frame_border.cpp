@@ -28,10 +28,9 @@ template <typename T> QString hexBytes(T value)
 
 // The border as decoded when the program was built, if this Qt has the same file; read with
 // the built-in PNG reader alone otherwise.
-QPixmap frameBorder(const QFileInfo &file)
+QPixmap frameBorder(const QFileInfo &file, qint64 time)
 {
-    if (file.size() == pictures::fusionFrameBorderSize
-        && file.lastModified().toSecsSinceEpoch() == pictures::fusionFrameBorderTime)
+    if (file.size() == pictures::fusionFrameBorderSize && time == pictures::fusionFrameBorderTime)
         return pixmapOf(pictures::fusionFrameBorder);
     QImageReader reader(file.filePath(), "png");
     reader.setAutoDetectImageFormat(false);
@@ -53,12 +52,13 @@ void cacheFusionFrameBorder()
     const QFileInfo file{QLatin1String(pictures::kFusionFrameBorderFile)};
     if (!file.exists())
         return;
-    const QPixmap border = frameBorder(file);
+    const qint64 time = file.lastModified().toSecsSinceEpoch();
+    const QPixmap border = frameBorder(file, time);
     if (border.isNull())
         return;
     constexpr unsigned pixmapType = 0; // QPlatformPixmap::PixmapType
     QPixmapCache::insert(QLatin1String("qt_pixmap") + file.absoluteFilePath()
-                             + hexBytes(unsigned(file.lastModified().toSecsSinceEpoch()))
+                             + hexBytes(unsigned(time))
                              + hexBytes(quint64(file.size())) + hexBytes(pixmapType),
                          border);
 }

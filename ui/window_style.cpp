@@ -25,11 +25,12 @@ QString registerFace(const FontFile &file)
 const QStringList &captionFamilies()
 {
     static const QStringList families = [] {
-        QStringList registered;
-        for (const FontFile *regular : {&caption_faces::latinRegular, &caption_faces::arabicRegular})
-            registered.append(registerFace(*regular));
+        // A weight's family is its face's; the bold faces join the regular ones' families.
+        const QString latin = registerFace(caption_faces::latinRegular);
         registerFace(caption_faces::latinBold);
+        const QString arabic = registerFace(caption_faces::arabicRegular);
         registerFace(caption_faces::arabicBold);
+        QStringList registered{latin, arabic};
         registered.removeAll(QString());
         return registered;
     }();
@@ -69,7 +70,7 @@ void makeFieldFontTheDefault()
 {
     const QFont menus = QApplication::font("QMenu");
     // QGuiApplication's, as QApplication's would also drop the theme's fonts for other kinds.
-    QGuiApplication::setFont(fieldFont(arial(14.25, QFont::Bold)));
+    QGuiApplication::setFont(fieldFont(windowFont()));
     QApplication::setFont(menus, "QMenu");
 }
 

@@ -16,6 +16,8 @@ inline QColor background() { return QColor(192, 192, 255); }
 
 // Arial, with a metric twin for Latin text and an Arabic face that fits the captions.
 QFont arial(qreal pointSize, QFont::Weight weight);
+// The window's own font, which controls without a font of their own take.
+inline QFont windowFont() { return arial(14.25, QFont::Bold); }
 // The same for a field, which shows whatever is typed or pasted: its text comes from the whole
 // faces, since glyphs from a cut and from the face it was cut from do not join or kern as one
 // face's do.
