@@ -1,4 +1,5 @@
 #include "mapped_files.h"
+#include "resources/pictures.h"
 #include "ui/app_identity.h"
 #include "ui/form4.h"
 
@@ -84,13 +85,17 @@ void TestPictures::picturesLoadAtTheirSize()
 void TestPictures::picturesStretchOverTheirPlaces_data()
 {
     QTest::addColumn<QString>("resource");
-    QTest::newRow("Image1") << made("image1.jpg");
-    QTest::newRow("Image2") << made("image2.jpg");
+    QTest::addColumn<QSize>("placed");
+    QTest::newRow("Image1") << made("image1.jpg")
+                            << QSize(pictures::image1Placed.width, pictures::image1Placed.height);
+    QTest::newRow("Image2") << made("image2.jpg")
+                            << QSize(pictures::image2Placed.width, pictures::image2Placed.height);
 }
 
 void TestPictures::picturesStretchOverTheirPlaces()
 {
     QFETCH(QString, resource);
+    QFETCH(QSize, placed);
     Form4 window;
     auto *picture = window.findChild<QLabel *>(QTest::currentDataTag());
     QVERIFY(picture);
@@ -99,6 +104,8 @@ void TestPictures::picturesStretchOverTheirPlaces()
     // Exactly the stored picture as a viewer decodes it.
     QCOMPARE(shown, QImage(resource).convertToFormat(QImage::Format_RGB32));
     QVERIFY(picture->size() != shown.size());
+    // The copy scaled at build time fits the place the window gives it, or it is never used.
+    QCOMPARE(picture->contentsRect().size(), placed);
     // And drawn as a stretching QLabel draws it.
     QLabel plain;
     plain.setScaledContents(true);
