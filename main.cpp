@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app_identity.h"
 #include "ui/form4.h"
-#include "ui/window_style.h"
 
 #include <QApplication>
 
@@ -8,7 +8,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplicationIdentity();
-    window_style::makeFieldFontTheDefault();
     Form4 window;
     window.show();
     return app.exec();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form4.h"
 
 #include <QApplication>
@@ -81,14 +82,20 @@ void BM_keystroke(benchmark::State &state)
         micros.push_back(took.count() * 1e6);
         typeDigit = !typeDigit;
         if (!untilPainted)
-            QCoreApplication::processEvents(); // paint outside the timed part, as a user's idle loop would
+            QCoreApplication::processEvents(); // paint outside the timed part, as a user's idle
+                                               // loop would
     }
     state.counters["p50_us"] = percentile(micros, 0.50);
     state.counters["p99_us"] = percentile(micros, 0.99);
     state.counters["max_us"] = percentile(micros, 1.0);
 }
-BENCHMARK(BM_keystroke)->ArgName("painted")->Arg(0)->Arg(1)
-    ->UseManualTime()->Iterations(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_keystroke)
+    ->ArgName("painted")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Iterations(20000)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

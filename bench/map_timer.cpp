@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on $DISPLAY and prints, on one line, the milliseconds from spawning it to
 // the map of its first top-level window and to its first drawn frame, then, after a settling
 // pause, its peak and current resident memory:
@@ -49,8 +50,8 @@ long statusKb(pid_t pid, const char *field)
 xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 {
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection,
-                              xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr),
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
+                              nullptr),
         &std::free);
     return reply ? reply->atom : XCB_ATOM_NONE;
 }
@@ -59,10 +60,9 @@ xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 pid_t windowPid(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t pidAtom)
 {
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, window, pidAtom,
-                                                XCB_ATOM_CARDINAL, 0, 1),
-                               nullptr),
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, pidAtom, XCB_ATOM_CARDINAL, 0, 1),
+            nullptr),
         &std::free);
     if (!reply || xcb_get_property_value_length(reply.get()) != 4)
         return 0;
@@ -73,10 +73,9 @@ pid_t windowPid(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t pi
 uint32_t firstPixel(xcb_connection_t *connection, xcb_window_t window)
 {
     std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> reply(
-        xcb_get_image_reply(connection,
-                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 1, 1,
-                                          1, 1, ~0u),
-                            nullptr),
+        xcb_get_image_reply(
+            connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 1, 1, 1, 1, ~0u), nullptr),
         &std::free);
     if (!reply || xcb_get_image_data_length(reply.get()) < 4)
         return 0;
@@ -134,7 +133,8 @@ int main(int argc, char **argv)
             const double at = nowMs();
             const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
             if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && map->event == root
-                && !map->override_redirect && windowPid(connection, map->window, pidAtom) == child) {
+                && !map->override_redirect
+                && windowPid(connection, map->window, pidAtom) == child) {
                 mapped = at;
                 mappedWindow = map->window;
             }

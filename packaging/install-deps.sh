@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian's archive, what building (and with --test, testing) needs; a machine
-# that has it all already is left alone and never reaches the network.
+# that has it all already is left alone and never reaches the network. A user who is not root
+# installs through sudo.
 set -euo pipefail
 
-build=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev python3-fonttools
-       fonts-liberation2 fonts-hosny-amiri xdg-utils)
-test=(xvfb xauth xdotool xclip x11-utils procps
-      desktop-file-utils appstream dpkg-dev file
-      clang libclang-rt-14-dev libbenchmark-dev imagemagick)
+build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-hosny-amiri xdg-utils)
+test=(xvfb xauth xdotool xclip procps dbus-daemon at-spi2-core python3-pyatspi imagemagick
+      desktop-file-utils appstream dpkg-dev file clang clang-format libclang-rt-14-dev
+      libbenchmark-dev)
 
 wanted=("${build[@]}")
 [[ "${1:-}" == --test ]] && wanted+=("${test[@]}")
@@ -16,8 +17,15 @@ missing=()
 for pkg in "${wanted[@]}"; do
     dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null | grep -qx installed || missing+=("$pkg")
 done
-if ((${#missing[@]})); then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    apt-get install -y --no-install-recommends "${missing[@]}"
+((${#missing[@]})) || exit 0
+
+as_root=()
+if ((EUID != 0)); then
+    command -v sudo >/dev/null || { echo "install-deps.sh: ${missing[*]} missing; run it as root" >&2; exit 1; }
+    as_root=(sudo)
+fi
+apt() { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
+if ! apt update || ! apt install -y --no-install-recommends "${missing[@]}"; then
+    echo "install-deps.sh: could not install ${missing[*]}; run it as root or with sudo rights" >&2
+    exit 1
 fi

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/amount_text.h"
 
 #include <charconv>
@@ -20,7 +21,8 @@ std::optional<double> amountFromText(const QString &text, const QLocale &locale)
         } else if (c >= u'0' && c <= u'9') {
             seenDigit = true;
             ascii.push_back(char(c));
-        } else if (!seenMark && (c == u'.' || QStringView(text).sliced(i).startsWith(decimalMark))) {
+        } else if (!seenMark
+                   && (c == u'.' || QStringView(text).sliced(i).startsWith(decimalMark))) {
             seenMark = true;
             ascii.push_back('.');
             if (c != u'.')

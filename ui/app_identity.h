@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Names the application to the desktop: version, desktop entry and window icon.
+// Names the application to the desktop and to screen readers: version, desktop entry, window
+// icon, and the window as a frame.
 void setUpApplicationIdentity();

@@ -1,16 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form4.h"
 
 #include "ui/captions.h"
-#include "ui/frame_border.h"
-#include "ui/picture_label.h"
 #include "ui/window_style.h"
-
-#include "resources/pictures.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -50,8 +48,8 @@ QPushButton *makeButton(QWidget *frame, const QString &name, const QRect &geomet
     return button;
 }
 
-QLabel *makeLabel(QWidget *frame, const QString &name, const QRect &geometry,
-                  const QString &text, Qt::Alignment alignment)
+QLabel *makeLabel(QWidget *frame, const QString &name, const QRect &geometry, const QString &text,
+                  Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, frame);
     label->setObjectName(name);
@@ -73,14 +71,11 @@ QLabel *makeFieldLabel(QWidget *frame, const QString &name, const QRect &geometr
     return label;
 }
 
-QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
-                     const QColor &base)
+QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry, const QColor &base)
 {
-    // Made without a parent and given its font before it joins the frame: a line edit lays its
-    // text out in every font it is given, and the frame's is never drawn in it.
-    auto *field = new QLineEdit;
-    field->setFont(window_style::fieldFont(frame->window()->font()));
-    field->setParent(frame);
+    auto *field = new QLineEdit(frame);
+    // Fields take the window's font, not their frame's.
+    field->setFont(frame->window()->font());
     field->setObjectName(name);
     field->setGeometry(geometry);
     field->setAlignment(Qt::AlignCenter);
@@ -89,19 +84,22 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
 }
 
 QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry,
-                    const Pixels &picture, const Pixels &placed)
+                    const QString &file)
 {
-    auto *label = new PictureLabel(picture, placed, window);
+    auto *label = new QLabel(window);
     label->setObjectName(name);
     label->setGeometry(geometry);
+    label->setScaledContents(true);
+    label->setPixmap(QPixmap(file));
     return label;
 }
 
 } // namespace
 
 Form4::Form4(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(captions::windowTitle());
@@ -110,7 +108,6 @@ Form4::Form4(QWidget *parent)
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, window_style::background());
     setFixedSize(twips(0, 0, 8925, 3960).size());
-    cacheFusionFrameBorder();
 
     buildLinksFrame();
     buildAmountRow();
@@ -179,9 +176,9 @@ void Form4::buildResultRow()
 void Form4::buildPictures()
 {
     Image1 = makePicture(this, QStringLiteral("Image1"), twips(4680, 2040, 4125, 1815),
-                         pictures::image1, pictures::image1Placed);
+                         QStringLiteral(":/image1.jpg"));
     Image2 = makePicture(this, QStringLiteral("Image2"), twips(4680, 120, 4125, 1935),
-                         pictures::image2, pictures::image2Placed);
+                         QStringLiteral(":/image2.jpg"));
     Image1->setAccessibleName(captions::illustrationName());
     Image1->setAccessibleDescription(captions::illustrationDescription());
     Image2->setAccessibleName(captions::taxTableName());

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form4.h"
 
 #include "ui/amount_text.h"
-#include "ui/key_code.h"
 #include "ui/site_links.h"
 
 #include <QClipboard>
@@ -13,6 +13,23 @@
 #include <QLineEdit>
 #include <QLocale>
 
+namespace {
+
+// The characters of typed text that the amount field's key rule lets through. A key can bring
+// several at once (a compose sequence, compressed keys) and an input method commits whole
+// strings: each character is held to the rule.
+QString admitted(const QString &typed)
+{
+    QString kept;
+    for (const QChar c : typed) {
+        if (Form4::gWriteOnleNumber(static_cast<short>(c.unicode())) != 0)
+            kept.append(c);
+    }
+    return kept;
+}
+
+} // namespace
+
 bool Form4::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Text18 && event->type() == QEvent::KeyPress)
@@ -22,31 +39,36 @@ bool Form4::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// True when the key is dropped before it reaches the field.
+// True when the key is dropped before it reaches the field. Keys that type nothing (arrows,
+// Home, End, Delete) and Tab, which moves the focus, are not typing and pass. A clipboard
+// shortcut types a control character (Ctrl+V is 22), or its letter when the event is made by
+// a program: either way the rule drops it.
 bool Form4::Text18_KeyPress(const QKeyEvent &event)
 {
     const bool focusKey = (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
         && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (focusKey)
+    const QString typed = event.text();
+    if (focusKey || typed.isEmpty() || event.key() == Qt::Key_Delete)
         return false;
-    const std::optional<short> code = keyCodeOf(event);
-    return code && gWriteOnleNumber(*code) == 0;
+    const QString kept = admitted(typed);
+    if (kept == typed)
+        return false;
+    if (!kept.isEmpty()) {
+        QKeyEvent only(event.type(), Qt::Key_unknown, event.modifiers(), kept);
+        QCoreApplication::sendEvent(Text18, &only);
+    }
+    return true;
 }
 
-// An input method commits whole strings instead of keys; hold each character to the same rule.
 bool Form4::Text18_InputMethod(const QInputMethodEvent &event)
 {
     const QString committed = event.commitString();
-    QString admitted;
-    for (const QChar c : committed) {
-        if (gWriteOnleNumber(static_cast<short>(c.unicode())) != 0)
-            admitted.append(c);
-    }
-    if (admitted == committed)
+    const QString kept = admitted(committed);
+    if (kept == committed)
         return false;
-    QInputMethodEvent filtered(event.preeditString(), event.attributes());
-    filtered.setCommitString(admitted, event.replacementStart(), event.replacementLength());
-    QCoreApplication::sendEvent(Text18, &filtered);
+    QInputMethodEvent only(event.preeditString(), event.attributes());
+    only.setCommitString(kept, event.replacementStart(), event.replacementLength());
+    QCoreApplication::sendEvent(Text18, &only);
     return true;
 }
 
@@ -63,12 +85,6 @@ void Form4::Command1_Click()
         clipboard->setText(Text1->text());
 }
 
-void Form4::Command2_Click()
-{
-    QDesktopServices::openUrl(site_links::contactPage());
-}
+void Form4::Command2_Click() { QDesktopServices::openUrl(site_links::contactPage()); }
 
-void Form4::Command5_Click()
-{
-    QDesktopServices::openUrl(site_links::homePage());
-}
+void Form4::Command5_Click() { QDesktopServices::openUrl(site_links::homePage()); }

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 
 namespace window_style {
 
@@ -14,16 +16,19 @@ constexpr QRect twips(int left, int top, int width, int height)
 
 inline QColor background() { return QColor(192, 192, 255); }
 
-// Arial, with a metric twin for Latin text and an Arabic face that fits the captions.
-QFont arial(qreal pointSize, QFont::Weight weight);
+// Arial where it is installed, else its metric twin; Amiri draws the Arabic captions, since it
+// is the Arabic face narrow enough for the widest of them.
+inline QFont arial(qreal pointSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Amiri")});
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
 // The window's own font, which controls without a font of their own take.
 inline QFont windowFont() { return arial(14.25, QFont::Bold); }
-// The same for a field, which shows whatever is typed or pasted: its text comes from the whole
-// faces, since glyphs from a cut and from the face it was cut from do not join or kern as one
-// face's do.
-QFont fieldFont(const QFont &font);
-
-// The fields' font becomes the application's default, menus keeping theirs.
-void makeFieldFontTheDefault();
 
 } // namespace window_style

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Debian package, and what it puts where a desktop looks.
+#   install_and_package.sh BUILD_DIR
+set -euo pipefail
+work=$(mktemp -d) id=com.example.irgcalc
+trap 'rm -rf "$work"' EXIT
+(cd "$1" && cpack -G DEB -B "$work" >/dev/null)
+control=$(dpkg-deb -f "$work/irgcalc_1.00_amd64.deb" Version Depends)
+for want in 'Version: 1.00' libqt6widgets6 fonts-liberation2 fonts-hosny-amiri xdg-utils; do
+    [[ $control == *"$want"* ]] || { echo "the package lacks $want: $control"; exit 1; }
+done
+dpkg-deb -x "$work/irgcalc_1.00_amd64.deb" "$work/root" && cd "$work/root"
+diff <(find . -type f | sort) <(printf './usr/%s\n' bin/irgcalc share/applications/$id.desktop \
+    share/doc/irgcalc/copyright share/icons/hicolor/48x48/apps/$id.png \
+    share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml)
+desktop-file-validate usr/share/applications/$id.desktop
+appstreamcli validate --no-net usr/share/metainfo/$id.metainfo.xml

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tax/monthly_irg.h"
+#include "ui/form4.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cfloat>
+#include <memory>
+
+class TestIrgcalc : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form4> window;
+
+    template <typename T = QLineEdit> T *find(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        window = std::make_unique<Form4>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // The 2008 scale told another way: 20 % from 10000 to 30000 and 30 % above, less 40 % of
+    // that held between 1000 and 1500, and 35 % above 120000.
+    void matchesBracketStatement()
+    {
+        for (int x = 0; x <= 2000000; x += 10) {
+            const double gross =
+                0.2 * std::clamp(x - 10000, 0, 20000) + 0.3 * std::clamp(x - 30000, 0, 90000);
+            const double tax = std::max(gross - std::clamp(0.4 * gross, 1000.0, 1500.0), 0.0)
+                + 0.35 * std::max(x - 120000, 0);
+            if (std::abs(tax::monthlyIrg(x) - tax) > 1e-9 * tax)
+                QFAIL(qPrintable(QString::number(x)));
+        }
+        QCOMPARE(Form4::irg(qQNaN()) + Form4::irg(qInf()), QString());
+    }
+
+    // Every key code: digits and Backspace pass both filters, the point only the first.
+    void keyFilters()
+    {
+        for (int code = SHRT_MIN; code <= SHRT_MAX; ++code) {
+            const bool digitOrBackspace = (code >= '0' && code <= '9') || code == 8;
+            QCOMPARE(Form4::gWriteOnleNumber(code), digitOrBackspace || code == '.' ? code : 0);
+            QCOMPARE(Form4::gWriteOnleNumber1(code), digitOrBackspace ? code : 0);
+        }
+    }
+
+    void amountEntry_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("keys"); // typed a key a character; \b is Backspace
+        // The clipboard's text, then Ctrl+V, a paste of it over the amount, or one key bringing
+        // it whole, as a compose sequence does.
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("result"); // and what the copy button then copies
+        const char *const rows[][7] = {
+            {"35000", "C", "35000", "", "", "35000", "4000.00"},
+            {"back to 3500", "C", "35000\b", "", "", "3500", "0.00"},
+            {"back to nothing", "C", "35000\b\b\b\b\b", "", "", "", "0.00"},
+            {"120000 then 1", "C", "1200001", "", "", "1200001", "407500.00"},
+            {"1.2.3", "C", "1.2.3", "", "", "1.2.3", "0.00"},
+            {"letters", "C", "2a0b000", "", "", "20000", "1000.00"},
+            {"nothing else", "C", "-+, x\r", "stale", "", "", ""},
+            {"Ctrl+V", "C", "35000", "777", "Ctrl+V", "35000", "4000.00"},
+            {"composed", "C", "3500", "0a", "key", "35000", "4000.00"},
+            {"paste -5", "C", "35000", "-5", "paste", "-5", "0.00"},
+            {"paste a word", "C", "35000", "salaire", "paste", "salaire", "4000.00"},
+            {"fraction", "C", "", "15019.99", "paste", "15019.99", "2.00"},
+            {"ceiling", "C", "", "120000.5", "paste", "120000.5", "29500.00"},
+            {"fr_FR comma", "fr_FR", "", "22510,5", "paste", "22510,5", "1501,20"},
+            {"fr_FR point", "fr_FR", "", "120000.5", "paste", "120000.5", "29500,00"},
+            {"fr_FR no -0", "fr_FR", "", "-0", "paste", "-0", "0,00"},
+            {"ar_DZ", "ar_DZ", "35000", "", "", "35000", "4000,00"},
+            {"ar_SA", "ar_SA", "", "1200001٫5", "paste", "1200001٫5", "407500٫00"},
+            {"C comma", "C", "", "1,5", "paste", "1,5", ""},
+            {"blank", "C", "", "35 000", "paste", "35 000", ""},
+            {"exponent", "C", "", "1e5", "paste", "1e5", ""},
+            {"grouping", "en_US", "", "35,000", "paste", "35,000", ""},
+        };
+        for (const auto &[name, locale, keys, text, then, amount, result] : rows)
+            QTest::newRow(name) << locale << keys << text << then << amount << result;
+        const QString largest = QString::number(DBL_MAX, 'f', 0), beyond = largest + '0';
+        QTest::newRow("largest") << "C"
+                                 << "" << largest << "paste" << largest
+                                 << QString::number(0.35 * DBL_MAX, 'f', 2);
+        QTest::newRow("beyond") << "C"
+                                << "" << beyond << "paste" << beyond << "";
+    }
+
+    void amountEntry()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QFETCH(QString, then);
+        QLocale::setDefault(QLocale(locale));
+        QGuiApplication::clipboard()->setText(text);
+        QLineEdit *amount = find("Text18");
+        QTest::keyClicks(amount, keys);
+        if (then == "Ctrl+V") {
+            QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
+        } else if (then == "paste") {
+            amount->selectAll();
+            amount->paste();
+        } else if (then == "key") {
+            QTest::sendKeyEvent(QTest::Click, amount, Qt::Key_unknown, text, {});
+        }
+        QTEST(amount->text(), "amount");
+        QTEST(find("Text1")->text(), "result");
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        QTEST(QGuiApplication::clipboard()->text(), "result");
+    }
+
+    // Where each control stands in the window, as designed in twips at 15 to the pixel.
+    void controlsStandAsDesigned_data()
+    {
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("Command5") << QRect(200, 208, 89, 33);
+        QTest::newRow("Command2") << QRect(24, 208, 161, 33);
+        QTest::newRow("Label4") << QRect(40, 168, 225, 25);
+        QTest::newRow("Label3") << QRect(48, 144, 225, 25);
+        QTest::newRow("Text18") << QRect(120, 16, 169, 27);
+        QTest::newRow("Label26") << QRect(24, 16, 89, 25);
+        QTest::newRow("Command1") << QRect(256, 80, 41, 25);
+        QTest::newRow("Text1") << QRect(104, 80, 153, 27);
+        QTest::newRow("Label1") << QRect(24, 80, 89, 25);
+        QTest::newRow("Image1") << QRect(312, 136, 275, 121);
+        QTest::newRow("Image2") << QRect(312, 8, 275, 129);
+    }
+
+    void controlsStandAsDesigned()
+    {
+        QWidget *control = find<QWidget>(QTest::currentDataTag());
+        QVERIFY(control && control->isVisible());
+        QTEST(QRect(control->mapTo(window.get(), QPoint()), control->size()), "place");
+        // The caption has room, in the fonts the window draws with, Arabic fallback included.
+        auto *label = qobject_cast<QLabel *>(control);
+        auto *button = qobject_cast<QPushButton *>(control);
+        QStyleOptionButton option;
+        option.initFrom(control);
+        const QRect room = button
+            ? control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control)
+            : control->contentsRect();
+        const QString caption = button ? button->text() : label ? label->text() : QString();
+        QVERIFY(control->fontMetrics().horizontalAdvance(caption) <= room.width());
+        QVERIFY(control->fontMetrics().tightBoundingRect(caption).height() <= room.height());
+    }
+
+    void fixedSizeAndTabOrder()
+    {
+        QCOMPARE(window->minimumSize(), QSize(595, 264));
+        QCOMPARE(window->maximumSize(), QSize(595, 264));
+        for (const char *name : {"Text18", "Command1", "Command5", "Command2", "Text18"}) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+    }
+};
+
+QTEST_MAIN(TestIrgcalc)
+#include "tst_irgcalc.moc"
