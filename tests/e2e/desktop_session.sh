@@ -9,8 +9,7 @@ set -euo pipefail
 exe=$1 site=$2 here=$(cd "$(dirname "$0")" && pwd) work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export BROWSER=$here/logging_browser.sh IRG_BROWSER_LOG=$work/pages XDG_RUNTIME_DIR=$work
-# Qt's documented switch for its AT-SPI bridge, which a screen reader would otherwise turn on.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 # Qt's AT-SPI bridge, as a screen reader turns it on
 
 start() { # LANG: starts the program and gives its window the keyboard
     LANG=$1 "$exe" &

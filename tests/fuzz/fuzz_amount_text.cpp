@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target: any bytes as the amount field's text, in locales that write decimals with
-// ".", "," and "٫". What the field takes as an amount must give a well-formed tax text.
+// libFuzzer: any amount text, in three locales, gives no amount or a well-formed tax text.
 #include "ui/amount_text.h"
 #include "ui/form4.h"
 
