@@ -158,7 +158,7 @@ private slots:
     {
         QCOMPARE(window->minimumSize(), QSize(595, 264));
         QCOMPARE(window->maximumSize(), QSize(595, 264));
-        for (const char *name : {"Text18", "Command1", "Command5", "Command2", "Text18"}) {
+        for (const char *name : {"Text18", "Command1", "Command5", "Command2", "Text1", "Text18"}) {
             QCOMPARE(window->focusWidget()->objectName(), QLatin1String(name));
             QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
         }

@@ -2,6 +2,7 @@
 #include "ui/app_identity.h"
 
 #include "ui/form4.h"
+#include "ui/result_notice.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -9,12 +10,15 @@
 
 namespace {
 
-// A plain QWidget window reaches a screen reader as a filler, whose name is never announced; as
-// a window it is a frame, announced by its title.
-QAccessibleInterface *accessibleWindow(const QString &, QObject *object)
+// Plain QWidgets reach a screen reader as fillers, which it never announces. The window is a
+// frame, announced by its title; the result notice a notification, spoken as it is shown.
+QAccessibleInterface *accessibleWidget(const QString &, QObject *object)
 {
-    auto *window = qobject_cast<Form4 *>(object);
-    return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+    if (auto *window = qobject_cast<Form4 *>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto *notice = qobject_cast<ResultNotice *>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
+    return nullptr;
 }
 
 } // namespace
@@ -26,5 +30,5 @@ void setUpApplicationIdentity()
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(IRGCALC_APP_ID));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/irgcalc-48.png")));
-    QAccessible::installFactory(accessibleWindow);
+    QAccessible::installFactory(accessibleWidget);
 }

@@ -2,6 +2,7 @@
 #include "ui/form4.h"
 
 #include "ui/captions.h"
+#include "ui/result_notice.h"
 #include "ui/window_style.h"
 
 #include <QGroupBox>
@@ -117,6 +118,7 @@ Form4::Form4(QWidget *parent)
     setTabOrder(Text18, Command1);
     setTabOrder(Command1, Command5);
     setTabOrder(Command5, Command2);
+    setTabOrder(Command2, Text1);
     Text18->setFocus();
 
     if (const QScreen *screen = this->screen())
@@ -165,8 +167,10 @@ void Form4::buildResultRow()
     Text1->setFrame(false);
     Text1->setAccessibleName(captions::resultFieldName());
     Text1->setAccessibleDescription(captions::resultFieldDescription());
-    // Clicking still lets the user select the result; Tab skips it.
-    Text1->setFocusPolicy(Qt::ClickFocus);
+    // Last in the tab order, so the keyboard reaches the result to hear, select and copy it.
+    Text1->setFocusPolicy(Qt::StrongFocus);
+    auto *notice = new ResultNotice(Frame1);
+    connect(Text1, &QLineEdit::textChanged, notice, &ResultNotice::announce);
     Label1 = makeFieldLabel(Frame1, QStringLiteral("Label1"), twips(240, 240, 1335, 375),
                             captions::irg(), Qt::AlignHCenter);
     // The copy button overlaps the field's edge; keep it on top so it stays clickable.
