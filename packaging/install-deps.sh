@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs, from Debian's archive, what building (and with --test, testing) needs; a machine
-# that has it all already is left alone and never reaches the network. A user who is not root
-# installs through sudo.
+# Installs, from Debian's archive, what building needs, with --test what testing needs too, and
+# with --windows what building for Windows needs. A machine that has it all already is left
+# alone and never reaches the network. A user who is not root installs through sudo.
 set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-hosny-amiri xdg-utils)
-test=(xvfb xauth xdotool xclip procps dbus-daemon at-spi2-core python3-pyatspi imagemagick
-      desktop-file-utils appstream dpkg-dev file clang clang-format libclang-rt-14-dev
-      libbenchmark-dev)
+test=(xvfb xauth xdotool xclip procps dbus-daemon at-spi2-core orca speech-dispatcher imagemagick
+      desktop-file-utils appstream dpkg-dev file lintian clang clang-format libclang-rt-14-dev
+      libbenchmark-dev wine wine64 icoutils)
+# Qt for Windows is built from Debian's qt6-base source with MinGW-w64; CPack makes the installer.
+windows=(g++-mingw-w64-x86-64-posix nsis dpkg-dev python3)
 
 wanted=("${build[@]}")
-[[ "${1:-}" == --test ]] && wanted+=("${test[@]}")
+for option in "$@"; do
+    case $option in
+    --test) wanted+=("${test[@]}") ;;
+    --windows) wanted+=("${windows[@]}") ;;
+    *) echo "usage: install-deps.sh [--test] [--windows]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for pkg in "${wanted[@]}"; do

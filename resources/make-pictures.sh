@@ -10,3 +10,10 @@ for name in image1 image2; do
         convert png:- -filter Box -resize '259x194!' -strip -quality 75 "$name.jpg"
 done
 rsvg-convert -w 48 -h 48 icon.svg | convert png:- -strip irgcalc-48.png
+# The Windows icon: each size the shell asks for, drawn from the source.
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+for size in 16 32 48 256; do
+    rsvg-convert -w $size -h $size icon.svg >"$tmp/$size.png"
+done
+convert "$tmp"/{16,32,48,256}.png irgcalc.ico

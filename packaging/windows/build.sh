@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds irgcalc for 64-bit Windows, and its installer and zip, from Debian's archive alone:
+# installs what is missing, builds Qt for Windows (or reuses the one built before), then
+# leaves irgcalc-VERSION-win64.exe and irgcalc-VERSION-win64.zip in BUILD_DIR.
+#   packaging/windows/build.sh [BUILD_DIR]     (default build-windows)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=${1:-build-windows}
+"$here/../install-deps.sh" --windows
+qt=$("$here/build-qt.sh")
+cmake -S "$here/../.." -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+cmake --build "$build"
+(cd "$build" && cpack)

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows build as a Windows user meets it, under Wine on an X server of its own, in a new
+# Wine prefix: the installer installs silently, the program computes and copies through its
+# real window and the clipboard, a link reaches the browser, and the silent uninstall leaves
+# nothing behind. Also what the .exe carries: its version, its icon, and no DLL but Windows' own.
+#   windows_session.sh BUILD_DIR SITE
+set -euo pipefail
+[[ -n ${IRG_WINE_DISPLAY:-} ]] || exec env IRG_WINE_DISPLAY=1 xvfb-run -a "$0" "$@"
+build=$1 site=$2 here=$(cd "$(dirname "$0")" && pwd) work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all BROWSER=$here/../e2e/logging_browser.sh
+export IRG_BROWSER_LOG=$work/pages WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko prompt
+trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+expect() { [[ $2 == "$3" ]] || { echo "FAIL: $1 is '$2', not '$3'" >&2; exit 1; }; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+exe=$build/irgcalc.exe
+wrestool -x --raw -t 16 "$exe" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | grep -a 'ProductVersion.1\.00' >/dev/null ||
+    fail "no version 1.00 in $exe"
+[[ $(wrestool -l -t 14 "$exe") ]] || fail "no icon in $exe"
+
+# With X already up, wineboot gives the new prefix a display driver.
+wineboot --init && wineserver -w
+for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print tolower($3) }'); do
+    [[ -e $WINEPREFIX/drive_c/windows/system32/$dll ]] || fail "$exe needs $dll, not Windows' own"
+done
+
+program=$WINEPREFIX/drive_c/Program\ Files/irgcalc
+menu=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/irgcalc
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\irgcalc'
+wine "$build/irgcalc-1.00-win64.exe" /S && wineserver -w
+[[ -e $menu/IRG calculator.lnk ]] || fail "no Start-menu shortcut in $menu"
+[[ $(wine reg query "$key" /v DisplayVersion) == *1.00* ]] || fail "no uninstall entry 1.00"
+
+wine "$program/irgcalc.exe" &
+win=$(timeout 60 xdotool search --sync --onlyvisible --name IRG | head -n 1)
+expect "the client area" "$(xdotool getwindowgeometry "$win" | awk '/Geometry/ { print $2 }')" 595x264
+xdotool windowfocus --sync "$win"
+copied() { # KEYS: types KEYS into the amount field and prints what the copy button copies
+    xdotool type --delay 100 "$1" && sleep 0.5
+    xdotool mousemove --window "$win" 276 92 click 1 && sleep 0.5
+    xclip -o -selection clipboard
+}
+expect "35000 with letters and a comma" "$(copied 'a,35x000')" 4000.00
+xdotool key --delay 50 End BackSpace BackSpace BackSpace BackSpace BackSpace
+expect "1200001" "$(copied 1200001)" 407500.00
+xdotool mousemove --window "$win" 104 224 click 1 && sleep 3
+expect "the page opened" "$(cat "$work/pages")" "$site/new/contacte.php"
+wineserver -k
+
+wine "$program/Uninstall.exe" /S && wineserver -w
+sleep 1 && wineserver -w # the uninstaller runs on from a copy of itself
+[[ ! -e $program && ! -e $menu ]] || fail "files left: $(find "$program" "$menu" 2>/dev/null)"
+! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall entry is left"
