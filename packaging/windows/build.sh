@@ -9,6 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-build-windows}
 "$here/../install-deps.sh" --windows
 qt=$("$here/build-qt.sh")
-cmake -S "$here/../.." -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+# --fresh: a Qt built anew since the last run comes with a toolchain file of its own.
+cmake --fresh -S "$here/../.." -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
 cmake --build "$build"
 (cd "$build" && cpack)

@@ -24,7 +24,7 @@ set(CPACK_PACKAGE_EXECUTABLES irgcalc "IRG calculator")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # A 64-bit installer for a 64-bit program: it installs into the 64-bit Program Files and
 # registry, and needs no 32-bit subsystem (under Wine, no 32-bit Wine).
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "IRG calculator")
 set(CPACK_NSIS_DISPLAY_NAME "IRG calculator")
