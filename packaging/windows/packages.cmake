@@ -33,3 +33,9 @@ set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/irgcalc.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/irgcalc.ico)
 set(CPACK_NSIS_URL_INFO_ABOUT "http://${IRGCALC_SITE_HOST}/")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# CPack's uninstaller deletes its key below the publisher's but leaves the publisher's own.
+set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey SHCTX \"${vendor_key}\\irgcalc\"
+DeleteRegKey /ifempty SHCTX \"${vendor_key}\"")
+# Writes the quotes and backslashes above into CPack's configuration as they stand.
+set(CPACK_VERBATIM_VARIABLES ON)

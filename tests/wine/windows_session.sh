@@ -51,4 +51,6 @@ wineserver -k
 wine "$program/Uninstall.exe" /S && wineserver -w
 sleep 1 && wineserver -w # the uninstaller runs on from a copy of itself
 [[ ! -e $program && ! -e $menu ]] || fail "files left: $(find "$program" "$menu" 2>/dev/null)"
-! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall entry is left"
+for key in "$key" 'HKLM\Software\The irgcalc team'; do
+    ! wine reg query "$key" >/dev/null 2>&1 || fail "$key is left"
+done
