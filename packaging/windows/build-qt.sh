@@ -30,6 +30,8 @@ apt=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts="$wor
 apt-get "${apt[@]}" update >&2
 (cd "$work" && apt-get "${apt[@]}" source "qt6-base=$version" >&2)
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+# Qt's own resources keep file times; as in Debian's own builds, they are the changelog's.
+export SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Timestamp)
 
 # The installed Qt keeps the toolchain it was made with; its own copy outlives this checkout.
 cp "$here/mingw-w64.cmake" "$prefix/"

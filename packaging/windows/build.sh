@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds irgcalc for 64-bit Windows, and its installer and zip, from Debian's archive alone:
 # installs what is missing, builds Qt for Windows (or reuses the one built before), then
-# leaves irgcalc-VERSION-win64.exe and irgcalc-VERSION-win64.zip in BUILD_DIR.
+# leaves irgcalc-VERSION-win64.exe and irgcalc-VERSION-win64.zip in BUILD_DIR, and their
+# SHA256SUMS, which a build of the same commit on the same Debian release reproduces.
 #   packaging/windows/build.sh [BUILD_DIR]     (default build-windows)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,4 +13,4 @@ qt=$("$here/build-qt.sh")
 # --fresh: a Qt built anew since the last run comes with a toolchain file of its own.
 cmake --fresh -S "$here/../.." -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
 cmake --build "$build"
-(cd "$build" && cpack)
+(cd "$build" && cpack && sha256sum irgcalc-*-win64.exe irgcalc-*-win64.zip >SHA256SUMS)
