@@ -6,9 +6,10 @@
 set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-hosny-amiri xdg-utils)
+# Names that Debian 12 and 13 both know; git gives the build its commit's time.
 test=(xvfb xauth xdotool xclip procps dbus-daemon at-spi2-core orca speech-dispatcher imagemagick
-      desktop-file-utils appstream dpkg-dev file lintian clang clang-format libclang-rt-14-dev
-      libbenchmark-dev wine wine64 icoutils)
+      desktop-file-utils appstream dpkg-dev file lintian clang clang-format libclang-rt-dev
+      libbenchmark-dev wine wine64 icoutils git)
 # Qt for Windows is built from Debian's qt6-base source with MinGW-w64; CPack makes the installer.
 windows=(g++-mingw-w64-x86-64-posix nsis dpkg-dev python3)
 
@@ -33,7 +34,8 @@ if ((EUID != 0)); then
     as_root=(sudo)
 fi
 apt() { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
+# apt says why it failed; this only names what is still missing.
 if ! apt update || ! apt install -y --no-install-recommends "${missing[@]}"; then
-    echo "install-deps.sh: could not install ${missing[*]}; run it as root or with sudo rights" >&2
+    echo "install-deps.sh: apt-get could not install: ${missing[*]}" >&2
     exit 1
 fi

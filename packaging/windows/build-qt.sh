@@ -32,6 +32,8 @@ apt-get "${apt[@]}" update >&2
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
 # Qt's own resources keep file times; as in Debian's own builds, they are the changelog's.
 export SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Timestamp)
+# Written from the source before the long build, so that a fault in it shows at once.
+"$here/third_party_notices.py" "$src" "$version" >"$prefix/THIRD-PARTY-NOTICES.txt"
 
 # The installed Qt keeps the toolchain it was made with; its own copy outlives this checkout.
 cp "$here/mingw-w64.cmake" "$prefix/"
@@ -61,6 +63,5 @@ options=(
 cmake -S "$src" -B "$work/build" -G Ninja -Wno-dev "${options[@]}" >&2
 cmake --build "$work/build" >&2
 cmake --install "$work/build" >&2
-"$here/third_party_notices.py" "$src" "$version" >"$prefix/THIRD-PARTY-NOTICES.txt"
 touch "$prefix/installed"
 echo "$prefix"

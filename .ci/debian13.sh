@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs COMMAND on a clean clone of this commit inside a Debian 13 root made with Debian's own
+# mmdebstrap. The root, with what install-deps.sh --test installs, is kept in ~/.cache/irgcalc,
+# keyed by what made it, so a warm run pays only the build and the tests. Run it as root, and
+# never beside an X server in another root: the two would share display numbers.
+#   .ci/debian13.sh COMMAND
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+command=${1:?usage: .ci/debian13.sh COMMAND}
+cache=${IRGCALC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/irgcalc}
+key=$( (echo trixie && cat "$top/packaging/install-deps.sh") | sha256sum | cut -c1-12)
+root=$cache/debian13-$key
+
+# Ends what was left running in any such root, then detaches what was bound into it, so that
+# nothing below a root reaches the real /dev or /proc when it is deleted.
+release() {
+    local pid mount
+    for pid in /proc/[0-9]*; do
+        if [[ $(readlink "$pid/root" 2>/dev/null) == "$cache"/debian13-* ]]; then
+            kill -9 "${pid#/proc/}" 2>/dev/null || true
+        fi
+    done
+    for mount in $(findmnt -rn -o TARGET | grep "^$cache/debian13-" | sort -r); do
+        umount "$mount" 2>/dev/null || umount -l "$mount"
+    done
+}
+in_root() { # COMMAND: runs COMMAND in the root, as root, with a bare environment
+    mount --bind /proc "$root/proc" && mount --bind /dev "$root/dev" &&
+        mount --bind /dev/pts "$root/dev/pts"
+    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI=true \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        /bin/bash -c "$1" </dev/null
+}
+trap release EXIT
+release
+
+if [[ ! -e $root/ready ]]; then
+    command -v mmdebstrap >/dev/null || apt-get install -y --no-install-recommends mmdebstrap
+    rm -rf "$cache"/debian13-*
+    mkdir -p "$cache"
+    mmdebstrap --variant=apt --include=ca-certificates trixie "$root"
+    cp /etc/resolv.conf "$root/etc/resolv.conf"
+    cp "$top/packaging/install-deps.sh" "$root/tmp/"
+    in_root "/tmp/install-deps.sh --test && apt-get clean"
+    release
+    touch "$root/ready"
+fi
+
+rm -rf "${root:?}/src" "${root:?}"/tmp/*
+git clone -q "$top" "$root/src"
+in_root "cd /src && $command"
