@@ -6,7 +6,8 @@
 set -euo pipefail
 work=$(mktemp -d) id=com.example.irgcalc deb=irgcalc_1.00_amd64.deb
 trap 'rm -rf "$work" || true' EXIT
-(cd "$1" && cpack -G DEB -B "$work" >/dev/null)
+# Packed as a user whose group may write his files, whose folders are not rwxr-xr-x.
+(cd "$1" && umask 0002 && cpack -G DEB -B "$work" >/dev/null)
 tags=$(lintian -I --fail-on error,warning "$work/$deb") && [[ $tags != *hardening* ]] ||
     { echo "$tags"; exit 1; }
 control=$(dpkg-deb -f "$work/$deb" Version Depends)
