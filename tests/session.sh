@@ -20,3 +20,4 @@ becomes() { # WHAT TEXT COMMAND...: waits until COMMAND prints TEXT, which is WH
 # Sets win to the first visible window that xdotool finds by OPTIONS. A search that meets a
 # window closing as it looks fails, and is tried again.
 found() { win=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1) && [[ -n $win ]]; }
+click() { xdotool mousemove --window "$win" "$1" "$2" click 1; } # X Y: clicks there in win

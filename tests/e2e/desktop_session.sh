@@ -29,7 +29,6 @@ said() { # WORDS (an extended regular expression): waits until Orca says WORDS
 # The value changes from the result notice, a line each as Orca takes them in.
 arrival='MANAGER: object:property-change:accessible-value for \[notification.*\]\)\s*$'
 arrivals() { grep -aE "$arrival" "$work/orca.log"; }
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
 copied() { click 276 92 && becomes "the clipboard" "$1" xclip -o -selection clipboard; }
 opened() { click "$1" "$2" && becomes "the pages opened" "$3" cat "$work/pages"; }
 

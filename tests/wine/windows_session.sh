@@ -37,14 +37,14 @@ wine "$program/irgcalc.exe" &
 within 60 found --name IRG || fail "no window"
 [[ $(xdotool getwindowgeometry "$win") == *"Geometry: 595x264"* ]] || fail "no 595x264 client area"
 xdotool windowfocus --sync "$win"
-copy() { xdotool mousemove --window "$win" 276 92 click 1 && xclip -o -selection clipboard; }
+copy() { click 276 92 && xclip -o -selection clipboard; }
 typed() { # RESULT KEYS...: presses KEYS in the amount field, then copies until RESULT comes
-    xdotool mousemove --window "$win" 200 30 click 1 key --delay 100 End "${@:2}"
+    click 200 30 && xdotool key --delay 100 End "${@:2}"
     becomes "the clipboard after ${*:2}" "$1" copy
 }
 typed 4000.00 a comma 3 5 x 0 0 0 # letters and the comma never get in
 typed 407500.00 BackSpace BackSpace BackSpace BackSpace BackSpace 1 2 0 0 0 0 1
-xdotool mousemove --window "$win" 104 224 click 1
+click 104 224
 becomes "the page opened" "$site/new/contacte.php" cat "$work/pages"
 wineserver -k
 
