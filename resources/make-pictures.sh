@@ -4,11 +4,21 @@
 #   resources/make-pictures.sh   (librsvg2-bin, imagemagick, fonts-liberation2, fonts-hosny-amiri)
 set -euo pipefail
 cd "$(dirname "$0")"
-for name in image1 image2; do
-    # Drawn at three times the size and averaged down, so small text and edges stay smooth.
-    rsvg-convert -w 777 -h 582 "$name.svg" |
-        convert png:- -filter Box -resize '259x194!' -strip -quality 75 "$name.jpg"
-done
+# Drawn at three times the size and averaged down, so small text and edges stay smooth.
+draw() { # SVG WIDTH HEIGHT JPEG
+    rsvg-convert -w $(($2 * 3)) -h $(($3 * 3)) "$1" |
+        convert png:- -filter Box -resize "$2x$3!" -strip -quality 75 "$4"
+}
+# NAME PLACE_WIDTH PLACE_HEIGHT: the picture as designed, stretched into its place on screen, and
+# copies for screens of two and three device pixels a pixel, at the size of the place there.
+picture() {
+    draw "$1.svg" 259 194 "$1.jpg"
+    for ratio in 2 3; do
+        draw "$1.svg" $(($2 * ratio)) $(($3 * ratio)) "$1@${ratio}x.jpg"
+    done
+}
+picture image1 275 121
+picture image2 275 129
 rsvg-convert -w 48 -h 48 icon.svg | convert png:- -strip irgcalc-48.png
 # The Windows icon: each size the shell asks for, drawn from the source.
 tmp=$(mktemp -d)

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <memory>
 
 class TestIrgcalc : public QObject
@@ -24,8 +25,28 @@ class TestIrgcalc : public QObject
         return window->findChild<T *>(QLatin1String(name));
     }
 
+    const QPalette lightTheme = QApplication::palette();
+
+    // WCAG's contrast ratio of two colours, from 1 to 21.
+    static double contrast(const QColor &a, const QColor &b)
+    {
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF())
+                + 0.0722 * linear(c.blueF());
+        };
+        const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+        return (light + 0.05) / (dark + 0.05);
+    }
+
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup()
+    {
+        QLocale::setDefault(QLocale::c());
+        QApplication::setPalette(lightTheme);
+    }
     void init()
     {
         window = std::make_unique<Form4>();
@@ -119,7 +140,8 @@ private slots:
         QTEST(QGuiApplication::clipboard()->text(), "result");
     }
 
-    // Where each control stands in the window, as designed in twips at 15 to the pixel.
+    // Each control as designed: where it stands in the window (in twips at 15 to the pixel), room
+    // for its caption, its text legible on a dark theme, and its picture sharp at any scale.
     void controlsStandAsDesigned_data()
     {
         QTest::addColumn<QRect>("place");
@@ -138,6 +160,12 @@ private slots:
 
     void controlsStandAsDesigned()
     {
+        // Light text on dark in every colour group, as a dark theme hands it.
+        const QColor dark(40, 40, 40);
+        QApplication::setPalette(QPalette(Qt::white, dark, Qt::gray, Qt::black, Qt::darkGray,
+                                          Qt::white, Qt::white, dark, dark));
+        window = std::make_unique<Form4>();
+        window->show();
         QWidget *control = find<QWidget>(QTest::currentDataTag());
         QVERIFY(control && control->isVisible());
         QTEST(QRect(control->mapTo(window.get(), QPoint()), control->size()), "place");
@@ -152,6 +180,19 @@ private slots:
         const QString caption = button ? button->text() : label ? label->text() : QString();
         QVERIFY(control->fontMetrics().horizontalAdvance(caption) <= room.width());
         QVERIFY(control->fontMetrics().tightBoundingRect(caption).height() <= room.height());
+        // Fixed backgrounds bring their own text colours; buttons keep the theme's pair.
+        const QPalette &colours = control->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QVERIFY(contrast(colours.color(group, control->foregroundRole()),
+                             colours.color(group, control->backgroundRole()))
+                    >= 4.5);
+        }
+        // As designed at 100 %; on a scaled screen, a device pixel for each pixel of the place.
+        if (label && label->hasScaledContents()) {
+            const qreal ratio = label->devicePixelRatioF();
+            const QSize least = ratio > 1 ? label->size() * ratio : QSize(259, 194);
+            QCOMPARE(label->pixmap().size().expandedTo(least), label->pixmap().size());
+        }
     }
 
     void fixedSizeAndTabOrder()

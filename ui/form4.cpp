@@ -18,10 +18,21 @@ using window_style::twips;
 
 namespace {
 
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+// Gives a widget a fixed background and, in every colour group, the text colours that read on
+// it: Window and WindowText for the window and labels, Base and Text for the fields.
+void setFixedColours(QWidget *widget, QPalette::ColorRole backgroundRole, const QColor &background)
 {
+    const QPalette::ColorRole textRole =
+        backgroundRole == QPalette::Base ? QPalette::Text : QPalette::WindowText;
     QPalette palette = widget->palette();
-    palette.setColor(role, colour);
+    palette.setColor(backgroundRole, background);
+    palette.setColor(textRole, window_style::text());
+    palette.setColor(QPalette::Disabled, textRole, window_style::dimText());
+    if (backgroundRole == QPalette::Base) {
+        palette.setColor(QPalette::PlaceholderText, window_style::dimText());
+        palette.setColor(QPalette::Highlight, window_style::selection());
+        palette.setColor(QPalette::HighlightedText, window_style::selectedText());
+    }
     widget->setPalette(palette);
 }
 
@@ -68,7 +79,7 @@ QLabel *makeFieldLabel(QWidget *frame, const QString &name, const QRect &geometr
     // Field labels take the window's font, not their frame's.
     label->setFont(frame->window()->font());
     label->setAutoFillBackground(true);
-    setColour(label, QPalette::Window, window_style::background());
+    setFixedColours(label, QPalette::Window, window_style::background());
     return label;
 }
 
@@ -80,10 +91,12 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
     field->setObjectName(name);
     field->setGeometry(geometry);
     field->setAlignment(Qt::AlignCenter);
-    setColour(field, QPalette::Base, base);
+    setFixedColours(field, QPalette::Base, base);
     return field;
 }
 
+// Drawn from the copy made for the screen's density (resources/make-pictures.sh), so the
+// table's small figures stay sharp on a scaled screen.
 QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry,
                     const QString &file)
 {
@@ -91,7 +104,11 @@ QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry,
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setScaledContents(true);
-    label->setPixmap(QPixmap(file));
+    const qreal ratio = label->devicePixelRatioF();
+    const QString copy = ratio > 2 ? QStringLiteral("@3x")
+        : ratio > 1                ? QStringLiteral("@2x")
+                                   : QString();
+    label->setPixmap(QPixmap(file + copy + QStringLiteral(".jpg")));
     return label;
 }
 
@@ -107,7 +124,7 @@ Form4::Form4(QWidget *parent)
     setFont(window_style::windowFont());
     setLayoutDirection(Qt::RightToLeft);
     setAutoFillBackground(true);
-    setColour(this, QPalette::Window, window_style::background());
+    setFixedColours(this, QPalette::Window, window_style::background());
     setFixedSize(twips(0, 0, 8925, 3960).size());
 
     buildLinksFrame();
@@ -180,9 +197,9 @@ void Form4::buildResultRow()
 void Form4::buildPictures()
 {
     Image1 = makePicture(this, QStringLiteral("Image1"), twips(4680, 2040, 4125, 1815),
-                         QStringLiteral(":/image1.jpg"));
+                         QStringLiteral(":/image1"));
     Image2 = makePicture(this, QStringLiteral("Image2"), twips(4680, 120, 4125, 1935),
-                         QStringLiteral(":/image2.jpg"));
+                         QStringLiteral(":/image2"));
     Image1->setAccessibleName(captions::illustrationName());
     Image1->setAccessibleDescription(captions::illustrationDescription());
     Image2->setAccessibleName(captions::taxTableName());
