@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and peak resident memory of irgcalc against bare_window, on a private Xvfb, the
-# two programs alternating; prints the medians and the ratios.
+# two programs alternating; prints the medians and the ratios. IRG_APP, IRG_BARE and IRG_LAUNCHER
+# name other programs and what starts them (bench/wine-startup.sh).
 #   bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 # Inside a D-Bus session, as on a desktop: without one Qt's accessibility bridge waits for a bus
@@ -10,8 +11,9 @@ set -euo pipefail
 build=$(cd "${1:?usage: bench/startup.sh BUILD_DIR [RUNS]}" && pwd)
 runs=${2:-31}
 timer=$build/bench/map_timer
-app=$build/irgcalc
-bare=$build/bench/bare_window
+app=${IRG_APP:-$build/irgcalc}
+bare=${IRG_BARE:-$build/bench/bare_window}
+read -ra launcher <<<"${IRG_LAUNCHER:-}"
 for program in "$timer" "$app" "$bare"; do
     [[ -x $program ]] || { echo "startup.sh: $program is not built" >&2; exit 1; }
 done
@@ -44,7 +46,7 @@ unset WAYLAND_DISPLAY
 
 measure() { # PROGRAM FILE: appends "map_ms frame_ms hwm_kb" to FILE
     local line
-    line=$("$timer" "$1" 2>>"$work/stderr") || { cat "$work/stderr" >&2; exit 1; }
+    line=$("$timer" "${launcher[@]}" "$1" 2>>"$work/stderr") || { cat "$work/stderr" >&2; exit 1; }
     [[ $line =~ map_ms=([0-9.]+)\ frame_ms=([-0-9.]+)\ hwm_kb=([0-9]+) ]] ||
         { echo "startup.sh: odd line: $line" >&2; exit 1; }
     echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]} ${BASH_REMATCH[3]}" >>"$2"

@@ -7,3 +7,9 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
     add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()
+# On Windows, as Qt for Windows is built: ASLR, DEP and high-entropy addresses are MinGW's
+# defaults; the stack protector is asked for.
+if(WIN32)
+    add_compile_options(-fstack-protector-strong)
+    add_link_options(-fstack-protector-strong)
+endif()

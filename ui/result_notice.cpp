@@ -3,7 +3,7 @@
 
 #include "ui/captions.h"
 
-#include <QAccessibleValueChangeEvent>
+#include <QAccessible>
 #include <QAccessibleWidget>
 
 namespace {
@@ -46,6 +46,12 @@ ResultNotice::ResultNotice(QWidget *parent)
 void ResultNotice::announce(const QString &result)
 {
     const QString words = captions::resultFieldName() + u' ' + result;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Made for this: AT-SPI's Announcement signal for Orca, a UI Automation notification for
+    // NVDA and Narrator. Showing the notice as well would make Orca say each result twice.
+    QAccessibleAnnouncementEvent announcement(this, words);
+    QAccessible::updateAccessibility(&announcement);
+#else
     hide();
     setAccessibleName(words);
     show();
@@ -53,6 +59,7 @@ void ResultNotice::announce(const QString &result)
     // carries text as a UI Automation notification, which NVDA and Narrator speak.
     QAccessibleValueChangeEvent change(this, words);
     QAccessible::updateAccessibility(&change);
+#endif
 }
 
 QAccessibleInterface *ResultNotice::accessible(ResultNotice *notice)

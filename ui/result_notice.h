@@ -5,9 +5,9 @@
 
 class QAccessibleInterface;
 
-// Brings each new result to a screen reader while the focus stays in the amount field. Screen
-// readers speak a notification as it is shown, whatever holds the focus; the notice has no
-// size, so nothing of it is drawn.
+// Brings each new result to a screen reader while the focus stays in the amount field: as an
+// announcement with Qt 6.8 and later; before, as a notification, which screen readers speak as
+// it is shown, whatever holds the focus. The notice has no size, so nothing of it is drawn.
 class ResultNotice : public QWidget
 {
     Q_OBJECT
