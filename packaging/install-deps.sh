@@ -8,7 +8,7 @@ set -euo pipefail
 build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-hosny-amiri xdg-utils)
 # Names that Debian 12 and 13 both know; git gives the build its commit's time.
 test=(xvfb xauth xdotool xclip procps dbus-daemon at-spi2-core orca speech-dispatcher imagemagick
-      desktop-file-utils appstream dpkg-dev file lintian clang clang-format libclang-rt-dev
+      desktop-file-utils appstream dpkg-dev file lintian clang-format
       libbenchmark-dev wine wine64 icoutils git qt6-gtk-platformtheme locales)
 # Qt for Windows is built from Debian's qt6-base source with MinGW-w64; CPack makes the installer.
 windows=(g++-mingw-w64-x86-64-posix nsis dpkg-dev python3)

@@ -9,16 +9,15 @@ draw() { # SVG WIDTH HEIGHT JPEG
     rsvg-convert -w $(($2 * 3)) -h $(($3 * 3)) "$1" |
         convert png:- -filter Box -resize "$2x$3!" -strip -quality 75 "$4"
 }
-# NAME PLACE_WIDTH PLACE_HEIGHT: the picture as designed, stretched into its place on screen, and
-# copies for screens of two and three device pixels a pixel, at the size of the place there.
+# NAME: the picture as designed, and copies for screens of two and three device pixels a pixel:
+# the same drawing at two and three times the size, stretched into the same place.
 picture() {
-    draw "$1.svg" 259 194 "$1.jpg"
-    for ratio in 2 3; do
-        draw "$1.svg" $(($2 * ratio)) $(($3 * ratio)) "$1@${ratio}x.jpg"
+    for ratio in 1 2 3; do
+        draw "$1.svg" $((259 * ratio)) $((194 * ratio)) "$1$([[ $ratio == 1 ]] || echo "@${ratio}x").jpg"
     done
 }
-picture image1 275 121
-picture image2 275 129
+picture image1
+picture image2
 rsvg-convert -w 48 -h 48 icon.svg | convert png:- -strip irgcalc-48.png
 # The Windows icon: each size the shell asks for, drawn from the source.
 tmp=$(mktemp -d)

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What the end-to-end tests share, sourced by them.
+# What the end-to-end tests share, sourced by them once their X server is up.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -17,7 +17,20 @@ becomes() { # WHAT TEXT COMMAND...: waits until COMMAND prints TEXT, which is WH
     within 30 prints "$2" "${@:3}" || fail "$1 is '$("${@:3}" 2>/dev/null)', not '$2'"
 }
 
-# Sets win to the first visible window that xdotool finds by OPTIONS. A search that meets a
-# window closing as it looks fails, and is tried again.
+# Sets win to the first visible window found by OPTIONS; a window closing as it looks fails it.
 found() { win=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1) && [[ -n $win ]]; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; } # X Y: clicks there in win
+
+# A folder of the test's own; the logging browser notes there each page the program opens.
+work=$(mktemp -d)
+export BROWSER=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/e2e/logging_browser.sh
+export IRG_BROWSER_LOG=$work/pages
+opened() { click "$1" "$2" && becomes "the pages opened" "$3" cat "$IRG_BROWSER_LOG"; } # X Y PAGES
+# Clicks the copy button until the clipboard holds RESULT, which may be on its way.
+copy() { click 276 92 && xclip -o -selection clipboard; }
+copied() { becomes "the clipboard" "$1" copy; }
+
+# French writes decimals with a comma. Wine takes its locale from the system's, which may have
+# none: a program run with env "${french[@]}" is in a French locale of the test's own.
+localedef -i fr_FR -f UTF-8 "$work/fr_FR.UTF-8" || fail "no fr_FR locale"
+french=(LOCPATH=$work LANG=fr_FR.UTF-8)

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <cfloat>
@@ -20,33 +22,8 @@ class TestIrgcalc : public QObject
 
     std::unique_ptr<Form4> window;
 
-    template <typename T = QLineEdit> T *find(const char *name) const
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
-
-    const QPalette lightTheme = QApplication::palette();
-
-    // WCAG's contrast ratio of two colours, from 1 to 21.
-    static double contrast(const QColor &a, const QColor &b)
-    {
-        const auto luminance = [](const QColor &c) {
-            const auto linear = [](double v) {
-                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF())
-                + 0.0722 * linear(c.blueF());
-        };
-        const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
-        return (light + 0.05) / (dark + 0.05);
-    }
-
 private slots:
-    void cleanup()
-    {
-        QLocale::setDefault(QLocale::c());
-        QApplication::setPalette(lightTheme);
-    }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
     void init()
     {
         window = std::make_unique<Form4>();
@@ -66,17 +43,14 @@ private slots:
             if (std::abs(tax::monthlyIrg(x) - tax) > 1e-9 * tax)
                 QFAIL(qPrintable(QString::number(x)));
         }
-        QCOMPARE(Form4::irg(qQNaN()) + Form4::irg(qInf()), QString());
     }
 
-    // Every key code: digits and Backspace pass both filters, the point only the first.
-    void keyFilters()
+    // The filter that no control uses: the amount field's rule, without the point.
+    void digitsFilter()
     {
-        for (int code = SHRT_MIN; code <= SHRT_MAX; ++code) {
-            const bool digitOrBackspace = (code >= '0' && code <= '9') || code == 8;
-            QCOMPARE(Form4::gWriteOnleNumber(code), digitOrBackspace || code == '.' ? code : 0);
-            QCOMPARE(Form4::gWriteOnleNumber1(code), digitOrBackspace ? code : 0);
-        }
+        for (const char code : "09/:\b.a\x16") // and the final 0; \x16 is Ctrl+V
+            QCOMPARE(Form4::gWriteOnleNumber1(code),
+                     code == '.' ? 0 : Form4::gWriteOnleNumber(code));
     }
 
     void amountEntry_data()
@@ -84,8 +58,7 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("keys"); // typed a key a character; \b is Backspace
         QTest::addColumn<QString>("text"); // on the clipboard; or brought whole by one key
-        // Then Ctrl+V, a paste over the amount, or a key bringing several characters (composed).
-        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("then"); // Ctrl+V, a paste over the amount, or a composed key
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("result"); // and what the copy button then copies
         const char *const rows[][7] = {
@@ -105,8 +78,6 @@ private slots:
             {"fr_FR no -0", "fr_FR", "", "-0", "paste", "-0", "0,00"},
             {"ar_DZ", "ar_DZ", "35000", "", "", "35000", "4000,00"},
             {"ar_SA", "ar_SA", "", "1200001٫5", "paste", "1200001٫5", "407500٫00"},
-            {"blank", "C", "", "35 000", "paste", "35 000", ""},
-            {"grouping", "en_US", "", "35,000", "paste", "35,000", ""},
         };
         for (const auto &[name, locale, keys, text, then, amount, result] : rows)
             QTest::newRow(name) << locale << keys << text << then << amount << result;
@@ -124,7 +95,7 @@ private slots:
         QFETCH(QString, then);
         QLocale::setDefault(QLocale(locale));
         QGuiApplication::clipboard()->setText(text);
-        QLineEdit *amount = find("Text18");
+        QLineEdit *amount = window->findChild<QLineEdit *>("Text18");
         QTest::keyClicks(amount, keys);
         if (then == "Ctrl+V") {
             QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
@@ -135,63 +106,62 @@ private slots:
             QTest::sendKeyEvent(QTest::Click, amount, Qt::Key_unknown, text, {});
         }
         QTEST(amount->text(), "amount");
-        QTEST(find("Text1")->text(), "result");
-        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        QTEST(window->findChild<QLineEdit *>("Text1")->text(), "result");
+        QTest::mouseClick(window->findChild<QPushButton *>("Command1"), Qt::LeftButton);
         QTEST(QGuiApplication::clipboard()->text(), "result");
     }
 
-    // Each control as designed: where it stands in the window (in twips at 15 to the pixel), room
-    // for its caption, its text legible on a dark theme, and its picture sharp at any scale.
-    void controlsStandAsDesigned_data()
+    // Each caption has room, in the fonts the window draws with, Arabic fallback included.
+    void captionsHaveRoom_data()
     {
-        QTest::addColumn<QRect>("place");
-        QTest::newRow("Command5") << QRect(200, 208, 89, 33);
-        QTest::newRow("Command2") << QRect(24, 208, 161, 33);
-        QTest::newRow("Label4") << QRect(40, 168, 225, 25);
-        QTest::newRow("Label3") << QRect(48, 144, 225, 25);
-        QTest::newRow("Text18") << QRect(120, 16, 169, 27);
-        QTest::newRow("Label26") << QRect(24, 16, 89, 25);
-        QTest::newRow("Command1") << QRect(256, 80, 41, 25);
-        QTest::newRow("Text1") << QRect(104, 80, 153, 27);
-        QTest::newRow("Label1") << QRect(24, 80, 89, 25);
-        QTest::newRow("Image1") << QRect(312, 136, 275, 121);
-        QTest::newRow("Image2") << QRect(312, 8, 275, 129);
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"Command5", "Command2", "Label4", "Label3", "Label26", "Command1", "Label1"})
+            QTest::newRow(name) << QString::fromLatin1(name);
     }
 
-    void controlsStandAsDesigned()
+    void captionsHaveRoom()
     {
-        // Light text on dark in every colour group, as a dark theme hands it.
-        const QColor dark(40, 40, 40);
-        QApplication::setPalette(QPalette(Qt::white, dark, Qt::gray, Qt::black, Qt::darkGray,
-                                          Qt::white, Qt::white, dark, dark));
-        window = std::make_unique<Form4>();
-        window->show();
-        QWidget *control = find<QWidget>(QTest::currentDataTag());
-        QVERIFY(control && control->isVisible());
-        QTEST(QRect(control->mapTo(window.get(), QPoint()), control->size()), "place");
-        // The caption has room, in the fonts the window draws with, Arabic fallback included.
-        auto *label = qobject_cast<QLabel *>(control);
+        QFETCH(QString, name);
+        auto *control = window->findChild<QWidget *>(name);
         auto *button = qobject_cast<QPushButton *>(control);
         QStyleOptionButton option;
         option.initFrom(control);
         const QRect room = button
             ? control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control)
             : control->contentsRect();
-        const QString caption = button ? button->text() : label ? label->text() : QString();
-        QVERIFY(control->fontMetrics().horizontalAdvance(caption) <= room.width());
-        QVERIFY(control->fontMetrics().tightBoundingRect(caption).height() <= room.height());
-        // Fixed backgrounds bring their own text colours; buttons keep the theme's pair.
-        const QPalette &colours = control->palette();
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            QVERIFY(contrast(colours.color(group, control->foregroundRole()),
-                             colours.color(group, control->backgroundRole()))
-                    >= 4.5);
-        }
-        // As designed at 100 %; on a scaled screen, a device pixel for each pixel of the place.
-        if (label && label->hasScaledContents()) {
-            const qreal ratio = label->devicePixelRatioF();
-            const QSize least = ratio > 1 ? label->size() * ratio : QSize(259, 194);
-            QCOMPARE(label->pixmap().size().expandedTo(least), label->pixmap().size());
+        const QString caption = button ? button->text() : qobject_cast<QLabel *>(control)->text();
+        QCOMPARE_LE(control->fontMetrics().horizontalAdvance(caption), room.width());
+        QCOMPARE_LE(control->fontMetrics().tightBoundingRect(caption).height(), room.height());
+    }
+
+    // Drawn from the copy for the density of the window's screen, also once it has moved to one
+    // of another density (two_screens.json). Each copy is the picture as designed, only sharper:
+    // brought to its place's size, it differs from the 1x picture there by finer detail alone.
+    void picturesFollowTheDensity()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        QCOMPARE(screens.size(), 2);
+        for (QScreen *screen : {screens[1], screens[0]}) {
+            window->windowHandle()->setScreen(screen);
+            const int copy = std::clamp(int(std::ceil(screen->devicePixelRatio())), 1, 3);
+            for (const char *name : {"Image1", "Image2"}) {
+                auto *picture = window->findChild<QLabel *>(name);
+                QTRY_COMPARE(picture->pixmap().size(), QSize(259, 194) * copy);
+                const auto atPlace = [&](const QImage &image) {
+                    return image
+                        .scaled(picture->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_Grayscale8);
+                };
+                const QImage drawn = atPlace(picture->pixmap().toImage()),
+                             designed = atPlace(QImage(":/" + QString(name).toLower() + ".jpg"));
+                double squares = 0;
+                for (int y = 0; y < drawn.height(); ++y) {
+                    for (int x = 0; x < drawn.width(); ++x)
+                        squares += std::pow(drawn.scanLine(y)[x] - designed.scanLine(y)[x], 2);
+                }
+                QCOMPARE_LE(std::sqrt(squares / (drawn.width() * drawn.height())) / 255, 0.06);
+            }
         }
     }
 

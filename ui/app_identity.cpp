@@ -17,7 +17,7 @@ QAccessibleInterface *accessibleWidget(const QString &, QObject *object)
     if (auto *window = qobject_cast<Form4 *>(object))
         return new QAccessibleWidget(window, QAccessible::Window);
     if (auto *notice = qobject_cast<ResultNotice *>(object))
-        return ResultNotice::accessible(notice);
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     return nullptr;
 }
 

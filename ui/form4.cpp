@@ -2,6 +2,7 @@
 #include "ui/form4.h"
 
 #include "ui/captions.h"
+#include "ui/picture.h"
 #include "ui/result_notice.h"
 #include "ui/window_style.h"
 
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -95,21 +95,13 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
     return field;
 }
 
-// Drawn from the copy made for the screen's density (resources/make-pictures.sh), so the
-// table's small figures stay sharp on a scaled screen.
 QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry,
                     const QString &file)
 {
-    auto *label = new QLabel(window);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setScaledContents(true);
-    const qreal ratio = label->devicePixelRatioF();
-    const QString copy = ratio > 2 ? QStringLiteral("@3x")
-        : ratio > 1                ? QStringLiteral("@2x")
-                                   : QString();
-    label->setPixmap(QPixmap(file + copy + QStringLiteral(".jpg")));
-    return label;
+    auto *picture = new Picture(window, file);
+    picture->setObjectName(name);
+    picture->setGeometry(geometry);
+    return picture;
 }
 
 } // namespace

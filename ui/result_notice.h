@@ -3,8 +3,6 @@
 
 #include <QWidget>
 
-class QAccessibleInterface;
-
 // Brings each new result to a screen reader while the focus stays in the amount field: as an
 // announcement with Qt 6.8 and later; before, as a notification, which screen readers speak as
 // it is shown, whatever holds the focus. The notice has no size, so nothing of it is drawn.
@@ -16,7 +14,4 @@ public:
     explicit ResultNotice(QWidget *parent);
 
     void announce(const QString &result);
-
-    // What screen readers see of it: a notification whose value is what it last said.
-    static QAccessibleInterface *accessible(ResultNotice *notice);
 };

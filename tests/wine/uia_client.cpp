@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A UI Automation client, as a Windows screen reader is one: it asks for the window of the given
-// title and prints the name UI Automation gives it. Qt raises UI Automation events once asked.
-//   uia_client.exe TITLE
+// Asks UI Automation, as a screen reader does, for the window of the given title and prints
+// its name. Qt raises UI Automation events once asked.
 #include <windows.h>
 
 #include <uiautomation.h>
