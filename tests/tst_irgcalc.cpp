@@ -136,14 +136,15 @@ private slots:
     }
 
     // Drawn from the copy for the density of the window's screen, also once it has moved to one
-    // of another density (two_screens.json). Each copy is the picture as designed, only sharper:
-    // brought to its place's size, it differs from the 1x picture there by finer detail alone.
+    // of another density (two_screens.json, and QT_SCREEN_SCALE_FACTORS). Each copy is the picture
+    // as designed, only sharper: brought to its place's size, it differs from the 1x picture there
+    // by finer detail alone.
     void picturesFollowTheDensity()
     {
         const QList<QScreen *> screens = QGuiApplication::screens();
-        QCOMPARE(screens.size(), 2);
-        for (QScreen *screen : {screens[1], screens[0]}) {
-            window->windowHandle()->setScreen(screen);
+        QCOMPARE(screens.last()->devicePixelRatio(), 2 * screens.first()->devicePixelRatio());
+        for (QScreen *screen : {screens.last(), screens.first()}) {
+            window->move(screen->geometry().center() - window->rect().center());
             const int copy = std::clamp(int(std::ceil(screen->devicePixelRatio())), 1, 3);
             for (const char *name : {"Image1", "Image2"}) {
                 auto *picture = window->findChild<QLabel *>(name);

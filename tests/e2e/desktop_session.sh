@@ -26,7 +26,7 @@ said() { # WORDS (an extended regular expression): waits until Orca says WORDS
 # What the window sent for each new result, as Orca took it in: the notice shown (Qt 6.4) or an
 # announcement (Qt 6.8). Orca may speak a showing late, in the words the notice has by then.
 shown='state-changed:showing for \[notification .*\(1, '
-sent() { grep -aE "MANAGER: object:($shown|announcement for )" "$work/orca.log"; }
+sent() { grep -aE "MANAGER: object:($shown|announcement for ).*\)\s*$" "$work/orca.log"; }
 sent_two() { [[ $(sent | wc -l) == 2 ]]; }
 # Orca needs a speech server even with no sound card: ALSA's null device stands in for one.
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
