@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Two clones of one commit, their files of different times, give the same bytes: each is
-# configured, built and packaged by plain cmake and cpack, and each FILE is compared.
+# Two clones of one commit, their files dated differently, built and packaged by plain cmake
+# and cpack: each FILE is the same bytes in both.
 #   same_bytes.sh SOURCE_DIR 'FILE...' [CMAKE_OPTION...]
 set -euo pipefail
 src=$1 files=$2

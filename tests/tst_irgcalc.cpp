@@ -135,10 +135,9 @@ private slots:
         QCOMPARE_LE(control->fontMetrics().tightBoundingRect(caption).height(), room.height());
     }
 
-    // Drawn from the copy for the density of the window's screen, also once it has moved to one
-    // of another density (two_screens.json, and QT_SCREEN_SCALE_FACTORS). Each copy is the picture
-    // as designed, only sharper: brought to its place's size, it differs from the 1x picture there
-    // by finer detail alone.
+    // Drawn from the copy for the density of the window's screen, also after a move to a screen
+    // of another scale. Each copy is the picture as designed, only sharper: brought to its place's
+    // size, it differs from the 1x picture there by finer detail alone.
     void picturesFollowTheDensity()
     {
         const QList<QScreen *> screens = QGuiApplication::screens();
