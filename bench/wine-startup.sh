@@ -7,13 +7,13 @@
 set -euo pipefail
 windows=$(cd "${2:?usage: bench/wine-startup.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR [RUNS]}" && pwd)
 # The installer, the zip, and the program as installed: stripped, as the zip holds it.
-program=$(python3 -c 'import sys, zipfile
-print(zipfile.ZipFile(sys.argv[1]).getinfo("irgcalc-1.00-win64/irgcalc.exe").file_size)' \
-    "$windows/irgcalc-1.00-win64.zip")
-for figure in "installer $(stat -c %s "$windows/irgcalc-1.00-win64.exe") 4" \
-    "zip $(stat -c %s "$windows/irgcalc-1.00-win64.zip") 5" "irgcalc.exe $program 10"; do
+installer=$(echo "$windows"/irgcalc-*-win64.exe) zip=$(echo "$windows"/irgcalc-*-win64.zip)
+program=$(python3 -c 'import pathlib, sys, zipfile
+print(zipfile.ZipFile(sys.argv[1]).getinfo(pathlib.Path(sys.argv[1]).stem + "/irgcalc.exe").file_size)' "$zip")
+for figure in "installer $(stat -c %s "$installer") 4" "zip $(stat -c %s "$zip") 5" \
+    "irgcalc.exe $program 10"; do
     read -r name bytes goal <<<"$figure"
-    awk -v n="$name" -v b="$bytes" -v g="$goal" 'BEGIN { printf "%-12s %5.2f MB, goal %s MB\n", n, b / 1e6, g }'
+    awk -v n="$name" -v b="$bytes" -v g="$goal" 'BEGIN { printf "%-12s %5.2f MB, goal <= %s MB: %s\n", n, b / 1e6, g, b / 1e6 <= g ? "ok" : "MISSED" }'
 done
 export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null; wineserver -w; rm -rf "$WINEPREFIX"' EXIT

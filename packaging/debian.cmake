@@ -1,5 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a Linux desktop looks for, and the Debian package.
+# The maker's reverse-DNS name, with which the app ID begins.
+string(REGEX REPLACE "\\.[^.]+$" "" IRGCALC_DEVELOPER_ID "${IRGCALC_APP_ID}")
 configure_file(irgcalc.desktop.in ${IRGCALC_APP_ID}.desktop @ONLY)
 configure_file(irgcalc.metainfo.xml.in ${IRGCALC_APP_ID}.metainfo.xml @ONLY)
 configure_file(irgcalc.1.in irgcalc.1 @ONLY)

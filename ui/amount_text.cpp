@@ -52,8 +52,7 @@ std::optional<double> amountFromText(const QString &text, const QLocale &locale)
 
 QString taxText(double tax, const QLocale &locale)
 {
-    // Adding +0.0 turns a negative zero into a positive one, so "-0.00" never shows.
-    QString text = QLocale::c().toString(tax + 0.0, 'f', 2);
+    QString text = QLocale::c().toString(tax, 'f', 2);
     text.replace(QLatin1Char('.'), locale.decimalPoint());
     return text;
 }

@@ -7,11 +7,13 @@
 #include "ui/window_style.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 using window_style::arial;
 using window_style::twips;
@@ -95,8 +97,8 @@ QLineEdit *makeField(QWidget *frame, const QString &name, const QRect &geometry,
     return field;
 }
 
-QLabel *makePicture(QWidget *window, const QString &name, const QRect &geometry,
-                    const QString &file)
+Picture *makePicture(QWidget *window, const QString &name, const QRect &geometry,
+                     const QString &file)
 {
     auto *picture = new Picture(window, file);
     picture->setObjectName(name);
@@ -124,14 +126,23 @@ Form4::Form4(QWidget *parent)
     buildResultRow();
     buildPictures();
 
+    // The result comes last, where the keyboard reaches it to hear, select and copy it.
     setTabOrder(Text18, Command1);
     setTabOrder(Command1, Command5);
     setTabOrder(Command5, Command2);
     setTabOrder(Command2, Text1);
     Text18->setFocus();
 
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Centred on the primary screen, frame and all. The platform window is made now, so that
+    // where the frame is known before the window shows (Windows) it is counted; elsewhere the
+    // frame comes later, and the inside is centred.
+    create();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QMargins frame = windowHandle()->frameMargins();
+        QRect outside = geometry().marginsAdded(frame);
+        outside.moveCenter(screen->availableGeometry().center());
+        setGeometry(outside.marginsRemoved(frame));
+    }
 }
 
 void Form4::buildLinksFrame()
@@ -176,8 +187,6 @@ void Form4::buildResultRow()
     Text1->setFrame(false);
     Text1->setAccessibleName(captions::resultFieldName());
     Text1->setAccessibleDescription(captions::resultFieldDescription());
-    // Last in the tab order, so the keyboard reaches the result to hear, select and copy it.
-    Text1->setFocusPolicy(Qt::StrongFocus);
     auto *notice = new ResultNotice(Frame1);
     connect(Text1, &QLineEdit::textChanged, notice, &ResultNotice::announce);
     Label1 = makeFieldLabel(Frame1, QStringLiteral("Label1"), twips(240, 240, 1335, 375),

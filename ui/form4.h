@@ -9,6 +9,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Picture;
 
 // The calculator's only window: type a monthly amount, read the monthly IRG.
 class Form4 : public QWidget
@@ -21,7 +22,7 @@ public:
     // Key filters: the code that reaches the field, or 0 to drop the key.
     static short gWriteOnleNumber(const short &IntKeyAscii);
     static short gWriteOnleNumber1(const short &IntKeyAscii);
-    // Tax text of a monthly amount in the default locale; empty for a non-finite amount.
+    // Tax text of a monthly amount in the default locale.
     static QString irg(double Mensuel);
 
 protected:
@@ -52,6 +53,6 @@ private:
     QPushButton *Command1 = nullptr;
     QLineEdit *Text1 = nullptr;
     QLabel *Label1 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Image2 = nullptr;
+    Picture *Image1 = nullptr;
+    Picture *Image2 = nullptr;
 };

@@ -6,11 +6,4 @@
 
 #include <QLocale>
 
-#include <cmath>
-
-QString Form4::irg(double Mensuel)
-{
-    if (!std::isfinite(Mensuel))
-        return QString();
-    return taxText(tax::monthlyIrg(Mensuel), QLocale());
-}
+QString Form4::irg(double Mensuel) { return taxText(tax::monthlyIrg(Mensuel), QLocale()); }

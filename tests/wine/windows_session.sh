@@ -3,11 +3,11 @@
 # The Windows build as a Windows user meets it, under Wine, in a new prefix: it installs, computes
 # and copies in its real window, tells UI Automation each new result, opens a link and
 # uninstalls without a trace; its .exe carries its version and icon.
-#   windows_session.sh BUILD_DIR SITE UIA_CLIENT
+#   windows_session.sh BUILD_DIR VERSION SITE UIA_CLIENT
 set -euo pipefail
 [[ -n ${IRG_WINE:-} ]] || exec env IRG_WINE=1 xvfb-run -a "$0" "$@"
 source "$(dirname "$0")/../session.sh"
-build=$1 site=$2 client=$3
+build=$1 version=$2 site=$3 client=$4
 export WINEPREFIX=$work/prefix WINEDEBUG=-all "${french[@]}"
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko prompt
 # Wine ends, and writes its last, before its folder goes. Nothing here decides the test.
@@ -18,14 +18,16 @@ wineboot --init && wineserver -w
 program=$WINEPREFIX/drive_c/Program\ Files/irgcalc
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/IRG calculator"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\irgcalc'
-wine "$build/irgcalc-1.00-win64.exe" /S && wineserver -w
+wine "$build/irgcalc-$version-win64.exe" /S && wineserver -w
 [[ -e "$menu/IRG calculator.lnk" ]] || fail "no Start-menu shortcut in $menu"
-[[ $(wine reg query "$key" /v DisplayVersion) == *1.00* ]] || fail "no uninstall entry 1.00"
+[[ $(wine reg query "$key" /v DisplayVersion) == *$version* ]] || fail "no uninstall entry $version"
 
 exe=$program/irgcalc.exe
 wrestool -x --raw -t 16 "$exe" | iconv -f UTF-16LE -t UTF-8 2>/dev/null |
-    grep -a 'ProductVersion.1\.00' >/dev/null || fail "no version 1.00 in $exe"
+    grep -a "ProductVersion.${version//./\\.}" >/dev/null || fail "no version $version in $exe"
 [[ $(wrestool -l -t 14 "$exe") ]] || fail "no icon in $exe"
+traits=$(x86_64-w64-mingw32-objdump -p "$exe" | grep -A3 '^DllCharacteristics' || true)
+[[ $traits == *HIGH_ENTROPY_VA*DYNAMIC_BASE*NX_COMPAT* ]] || fail "$exe lacks ASLR or DEP: $traits"
 
 # Wine traces each UI Automation notification the program raises, with its text.
 WINEDEBUG=-all,fixme+uiautomation wine "$exe" 2>"$work/trace" &
@@ -35,9 +37,7 @@ title=$(xdotool getwindowname "$win")
 [[ $(wine "$client" "$title" | tr -d "\r") == "$title" ]] || fail "UI Automation lacks '$title'"
 notices() { grep -a 'UiaRaiseNotificationEvent' "$work/trace"; }
 xdotool windowfocus --sync "$win"
-# In the amount field, letters and the comma never get in.
 click 200 30 && xdotool key --delay 100 a comma 3 5 x 0 0 0 && copied 4000,00
-# One notification a new result, 0,00 then 4000,00, each carrying what is said.
 [[ $(notices | wc -l) == 2 ]] || fail "not 2 notifications for two results: $(notices)"
 [[ $(notices | tail -n 1) == *'L"IRG 4000,00"'* ]] || fail "the last notification: $(notices)"
 opened 104 224 "$site/new/contacte.php"
