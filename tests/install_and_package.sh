@@ -13,11 +13,12 @@ tags=$(lintian -I --fail-on error,warning "$work/$deb") && [[ $tags != *hardenin
     { echo "$tags"; exit 1; }
 dpkg-deb -x "$work/$deb" "$work/root" && cd "$work/root"
 # What the package says of itself, and the hardening asked for, read back from its program.
-found=$(dpkg-deb -f "$work/$deb" Version Depends && readelf -hldnW --dyn-syms usr/bin/irgcalc |
-    grep -E 'Type:|GNU_RELRO|FLAGS|__stack_chk_fail|x86 feature' || true)
+found=$(dpkg-deb -f "$work/$deb" Version Depends && readelf -hldW --dyn-syms usr/bin/irgcalc |
+    grep -E 'Type:|GNU_RELRO|FLAGS|__stack_chk_fail' &&
+    objdump -d --disassemble=main "$1/irgcalc" | grep -A1 '<main>:' || true)
 wanted=("Version: $version" libqt6widgets6 fonts-liberation2 fonts-hosny-amiri xdg-utils
         Position-Independent GNU_RELRO BIND_NOW __stack_chk_fail)
-[[ $4 != *-fcf-protection* ]] || wanted+=('IBT, SHSTK')
+[[ $4 != *-fcf-protection* ]] || wanted+=(endbr64) # Debian 13's start files have no CET note
 for want in "${wanted[@]}"; do
     [[ $found == *"$want"* ]] || { echo "the package lacks $want; it has: $found"; exit 1; }
 done

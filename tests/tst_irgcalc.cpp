@@ -165,8 +165,7 @@ private slots:
         }
     }
 
-    // Opens centred, frame and all, on the primary screen (not the one at the origin), fixed in
-    // size; Tab walks every control.
+    // Centred, frame and all, on the primary screen (not the one at the origin); fixed; Tab order.
     void placeSizeAndTabOrder()
     {
         const QScreen *primary = QGuiApplication::primaryScreen();
