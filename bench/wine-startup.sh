@@ -9,11 +9,13 @@ windows=$(cd "${2:?usage: bench/wine-startup.sh LINUX_BUILD_DIR WINDOWS_BUILD_DI
 # The installer, the zip, and the program as installed: stripped, as the zip holds it.
 installer=$(echo "$windows"/irgcalc-*-win64.exe) zip=$(echo "$windows"/irgcalc-*-win64.zip)
 program=$(python3 -c 'import pathlib, sys, zipfile
-print(zipfile.ZipFile(sys.argv[1]).getinfo(pathlib.Path(sys.argv[1]).stem + "/irgcalc.exe").file_size)' "$zip")
+folder = pathlib.Path(sys.argv[1]).stem
+print(zipfile.ZipFile(sys.argv[1]).getinfo(folder + "/irgcalc.exe").file_size)' "$zip")
 for figure in "installer $(stat -c %s "$installer") 4" "zip $(stat -c %s "$zip") 5" \
     "irgcalc.exe $program 10"; do
     read -r name bytes goal <<<"$figure"
-    awk -v n="$name" -v b="$bytes" -v g="$goal" 'BEGIN { printf "%-12s %5.2f MB, goal <= %s MB: %s\n", n, b / 1e6, g, b / 1e6 <= g ? "ok" : "MISSED" }'
+    awk -v n="$name" -v b="$bytes" -v g="$goal" 'BEGIN { printf "%-12s %5.2f MB, goal <= %s MB: %s\n",
+        n, b / 1e6, g, b / 1e6 <= g ? "ok" : "MISSED" }'
 done
 export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null; wineserver -w; rm -rf "$WINEPREFIX"' EXIT
