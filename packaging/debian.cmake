@@ -5,6 +5,7 @@ string(REGEX REPLACE "\\.[^.]+$" "" IRGCALC_DEVELOPER_ID "${IRGCALC_APP_ID}")
 configure_file(irgcalc.desktop.in ${IRGCALC_APP_ID}.desktop @ONLY)
 configure_file(irgcalc.metainfo.xml.in ${IRGCALC_APP_ID}.metainfo.xml @ONLY)
 configure_file(irgcalc.1.in irgcalc.1 @ONLY)
+configure_file(copyright.in copyright @ONLY)
 
 # Debian keeps manual pages and changelogs compressed; -n leaves out the name and time, so the
 # package is the same at each build.
@@ -30,7 +31,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${IRGCALC_APP_ID}.svg)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/irgcalc.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 # Wrapped to Debian's width; each line becomes a line of the extended description.
@@ -39,6 +41,9 @@ Type a monthly taxable amount and read the monthly IRG withheld from a salary
 under the 2008 scale, as you type. One small Arabic, right-to-left window; a
 button copies the tax to the clipboard, and screen readers speak each result.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+if(IRGCALC_DEB_ARCH)
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${IRGCALC_DEB_ARCH})
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The faces the window asks for by name, and the desktop's web-address handler.

@@ -5,13 +5,15 @@
 # alone and never reaches the network. A user who is not root installs through sudo.
 set -euo pipefail
 
-build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-hosny-amiri xdg-utils)
+# dpkg-dev tells the hardening of the release at hand and the architecture.
+build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-hosny-amiri xdg-utils
+       dpkg-dev)
 # Names that Debian 12 and 13 both know; git gives the build its commit's time.
 test=(xvfb xauth xdotool xclip procps dbus-daemon at-spi2-core orca speech-dispatcher imagemagick
-      desktop-file-utils appstream dpkg-dev file lintian clang-format
+      desktop-file-utils appstream file lintian clang-format
       libbenchmark-dev wine wine64 icoutils git qt6-gtk-platformtheme locales)
 # Qt for Windows is built from Debian's qt6-base source with MinGW-w64; CPack makes the installer.
-windows=(g++-mingw-w64-x86-64-posix nsis dpkg-dev python3)
+windows=(g++-mingw-w64-x86-64-posix nsis python3)
 
 wanted=("${build[@]}")
 for option in "$@"; do

@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian package: accepted by lintian, its program hardened as FLAGS ask (PIE, full RELRO,
-# stack protector, control-flow protection), and what it puts where a desktop looks.
-#   install_and_package.sh BUILD_DIR VERSION APP_ID FLAGS
+# The Debian package: accepted by lintian, its program hardened as FLAGS (its compile and link
+# lines') ask, and what it puts where a desktop looks.
+#   install_and_package.sh BUILD_DIR DEB VERSION APP_ID FLAGS
 set -euo pipefail
-version=$2 id=$3
-work=$(mktemp -d) deb=irgcalc_${version}_amd64.deb
+deb=$2 version=$3 id=$4 flags=$5
+work=$(mktemp -d) program=usr/bin/irgcalc
 trap 'rm -rf "$work" || true' EXIT
 # Packed as a user whose group may write his files, whose folders are not rwxr-xr-x.
 (cd "$1" && umask 0002 && cpack -G DEB -B "$work" >/dev/null)
 tags=$(lintian -I --fail-on error,warning "$work/$deb") && [[ $tags != *hardening* ]] ||
     { echo "$tags"; exit 1; }
 dpkg-deb -x "$work/$deb" "$work/root" && cd "$work/root"
-# What the package says of itself, and the hardening asked for, read back from its program.
-found=$(dpkg-deb -f "$work/$deb" Version Depends && readelf -hldW --dyn-syms usr/bin/irgcalc |
-    grep -E 'Type:|GNU_RELRO|FLAGS|__stack_chk_fail' &&
-    objdump -d --disassemble=main "$1/irgcalc" | grep -A1 '<main>:' || true)
+
+asked() { [[ $(grep -oE -- "$1" <<<"$flags" | tail -n 1) =~ ^$2$ ]]; } # WHICH FLAGS: the last
+code() { objdump -d --start-address="$1" --stop-address=$(($1 + $2)) $program; } # FROM LENGTH
+main_starts() { # the first instruction of main, whose address the entry point hands to libc
+    local main=$(code "$(readelf -h $program | awk '/Entry/ { print $4 }')" 64)
+    code "0x$(awk '/lea .*,%rdi/ { print $(NF - 1); exit }' <<<"$main")" 4 | tail -n 1
+}
 wanted=("Version: $version" libqt6widgets6 fonts-liberation2 fonts-hosny-amiri xdg-utils
-        Position-Independent GNU_RELRO BIND_NOW __stack_chk_fail)
-[[ $4 != *-fcf-protection* ]] || wanted+=(endbr64) # Debian 13's start files have no CET note
+        Position-Independent GNU_RELRO BIND_NOW)
+found=$(dpkg-deb -f "$work/$deb" Version Depends &&
+    readelf -hldW --dyn-syms $program | grep -E 'Type:|GNU_RELRO|FLAGS|__stack_chk_fail')
+! asked '-f(no-)?stack-protector[a-z-]*' '-fstack-protector.*' || wanted+=(__stack_chk_fail)
+# Debian 13's start files have no CET note, so the program has none; its code has the pads.
+if asked '-fcf-protection[=a-z]*' '-fcf-protection(=full|=branch)?'; then
+    wanted+=(endbr64) found+=$'\n'"main: $(main_starts)"
+fi
 for want in "${wanted[@]}"; do
     [[ $found == *"$want"* ]] || { echo "the package lacks $want; it has: $found"; exit 1; }
 done

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tax/monthly_irg.h"
+#include "ui/app_identity.h"
+#include "ui/captions.h"
 #include "ui/form4.h"
+#include "ui/window_place.h"
 
+#include <QAccessible>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -12,22 +15,7 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <cmath>
 #include <memory>
-
-// The root mean square difference in lightness, 0 to 1, of a picture and another made its size.
-static double difference(const QImage &picture, const QImage &other)
-{
-    const QImage one = picture.convertToFormat(QImage::Format_Grayscale8);
-    const QImage two = other.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                           .convertToFormat(QImage::Format_Grayscale8);
-    double squares = 0;
-    for (int y = 0; y < one.height(); ++y) {
-        for (int x = 0; x < one.width(); ++x)
-            squares += std::pow(one.scanLine(y)[x] - two.scanLine(y)[x], 2);
-    }
-    return std::sqrt(squares / (one.width() * one.height())) / 255;
-}
 
 class TestIrgcalc : public QObject
 {
@@ -36,6 +24,7 @@ class TestIrgcalc : public QObject
     std::unique_ptr<Form4> window;
 
 private slots:
+    void initTestCase() { setUpApplicationIdentity(); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void init()
     {
@@ -69,15 +58,12 @@ private slots:
         const char *const rows[][7] = {
             {"35000", "C", "35000", "", "", "35000", "4000.00"},
             {"back to nothing", "C", "35000\b\b\b\b\b", "", "", "", "0.00"},
-            {"120000 then 1", "C", "1200001", "", "", "1200001", "407500.00"},
-            {"1.2.3", "C", "1.2.3", "", "", "1.2.3", "0.00"},
             {"nothing else", "C", "-+, x\r", "stale", "", "", ""},
             {"composed", "C", "3500", "0a", "key", "35000", "4000.00"},
             {"input method", "C", "", "3a5b000.7z", "commit", "35000.7", "4000.00"},
             {"paste -5", "C", "35000", "-5", "paste", "-5", "0.00"},
-            {"paste a word", "C", "35000", "salaire", "paste", "salaire", "4000.00"},
+            {"paste 1.2.3", "C", "35000", "1.2.3", "paste", "1.2.3", "4000.00"},
             {"fraction", "C", "", "15019.99", "paste", "15019.99", "2.00"},
-            {"ceiling", "C", "", "120000.5", "paste", "120000.5", "29500.00"},
             {"fr_FR comma", "fr_FR", "", "22510,5", "paste", "22510,5", "1501,20"},
             {"fr_FR point", "fr_FR", "", "120000.5", "paste", "120000.5", "29500,00"},
             {"ar_DZ", "ar_DZ", "35000", "", "", "35000", "4000,00"},
@@ -85,9 +71,7 @@ private slots:
         };
         for (const auto &[name, locale, keys, text, then, amount, result] : rows)
             QTest::newRow(name) << locale << keys << text << then << amount << result;
-        const QString largest = QString::number(DBL_MAX, 'f', 0), beyond = largest + '0';
-        QTest::newRow("largest") << "C" << QString() << largest << "paste" << largest
-                                 << QString::number(0.35 * DBL_MAX, 'f', 2);
+        const QString beyond = QString::number(DBL_MAX, 'f', 0) + '0';
         QTest::newRow("beyond") << "C" << QString() << beyond << "paste" << beyond << QString();
     }
 
@@ -136,40 +120,57 @@ private slots:
         const QRect room = button
             ? control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control)
             : control->contentsRect();
-        const QString caption = button ? button->text() : qobject_cast<QLabel *>(control)->text();
+        const QString caption = control->property("text").toString();
         QCOMPARE_LE(control->fontMetrics().horizontalAdvance(caption), room.width());
         QCOMPARE_LE(control->fontMetrics().tightBoundingRect(caption).height(), room.height());
     }
 
-    // Drawn from the copy for the density of the window's screen, also after a move to a screen
-    // of another scale. Each copy is the picture as designed, only sharper: brought to its place's
-    // size, it differs from the 1x picture there by finer detail alone.
+    // Told to a screen reader; drawn from the copy for the density of the window's screen, also
+    // after a move to a screen of another scale: the same pixels as that copy, not as the others.
+    void picturesFollowTheDensity_data()
+    {
+        QTest::addColumn<QString>("accessibleName");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("Image1") << captions::illustrationName()
+                                << captions::illustrationDescription();
+        QTest::newRow("Image2") << captions::taxTableName() << captions::taxTableDescription();
+    }
+
     void picturesFollowTheDensity()
     {
+        const QString name = QTest::currentDataTag();
+        auto *picture = window->findChild<QWidget *>(name);
+        QAccessibleInterface *image = QAccessible::queryAccessibleInterface(picture);
+        QCOMPARE(image->role(), QAccessible::Graphic);
+        QTEST(image->text(QAccessible::Name), "accessibleName");
+        QTEST(image->text(QAccessible::Description), "description");
+        const QMap<qreal, QString> copyAt = {{1, ".jpg"}, {2, "@2x.jpg"}, {4, "@3x.jpg"}};
         const QList<QScreen *> screens = QGuiApplication::screens();
-        QCOMPARE(screens.last()->devicePixelRatio(), 2 * screens.first()->devicePixelRatio());
         for (QScreen *screen : {screens.last(), screens.first()}) {
             window->move(screen->geometry().center() - window->rect().center());
             const qreal ratio = screen->devicePixelRatio();
-            const QString copy = ratio > 2 ? "@3x.jpg" : ratio > 1 ? "@2x.jpg" : ".jpg";
-            for (const char *name : {"Image1", "Image2"}) {
-                auto *picture = window->findChild<QWidget *>(name);
-                QTRY_COMPARE(picture->devicePixelRatioF(), ratio);
-                const QImage drawn = picture->grab().toImage();
-                const QString file = ":/" + QString(name).toLower();
-                QCOMPARE_LE(difference(drawn, QImage(file + copy)), 0.01);
-                const QImage atPlace =
-                    drawn.scaled(picture->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-                QCOMPARE_LE(difference(atPlace, QImage(file + ".jpg")), 0.06);
+            QTRY_COMPARE(picture->devicePixelRatioF(), ratio);
+            const QImage drawn = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (const QString &copy : copyAt) {
+                const QString file = ":/" + name.toLower() + copy;
+                const QImage made = QImage(file).scaled(drawn.size(), Qt::IgnoreAspectRatio,
+                                                        Qt::SmoothTransformation);
+                const bool same = drawn == made.convertToFormat(QImage::Format_RGB32);
+                const QString seen =
+                    QString("drawn at %1 %2 %3").arg(ratio).arg(same ? "is" : "is not", file);
+                QVERIFY2(same == (copy == copyAt.value(ratio)), qPrintable(seen));
             }
         }
     }
 
-    // Centred, frame and all, on the primary screen (not the one at the origin); fixed; Tab order.
+    // Centred, frame and all, on the primary screen (not the one at the origin), whatever the
+    // frame: none (X11's, until the window shows) or Windows' with its tall title bar; fixed; Tab.
     void placeSizeAndTabOrder()
     {
+        const QRect inside(0, 0, 595, 264), area(1280, 0, 1280, 800);
+        QCOMPARE(centredInside(inside, {}, area).topLeft(), QPoint(1622, 268));
+        QCOMPARE(centredInside(inside, {8, 31, 8, 8}, area).topLeft(), QPoint(1622, 279));
         const QScreen *primary = QGuiApplication::primaryScreen();
-        QCOMPARE_NE(QGuiApplication::screenAt({0, 0}), primary);
         const QPoint off = window->frameGeometry().center() - primary->availableGeometry().center();
         QCOMPARE_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1);
         QCOMPARE(window->minimumSize(), QSize(595, 264));

@@ -2,5 +2,5 @@
 #pragma once
 
 // Names the application to the desktop and to screen readers: version, desktop entry, window
-// icon, and the window and its result notice by their roles.
+// icon, and the window, its result notice and its pictures by their roles.
 void setUpApplicationIdentity();

@@ -13,7 +13,7 @@ inline QString copy() { return QStringLiteral(u"نسخ"); }
 inline QString mensuel() { return QStringLiteral(u"Mensuel :"); }
 inline QString irg() { return QStringLiteral(u"IRG :"); }
 inline QString authorCredit() { return QStringLiteral(u"برمجة: فريق حاسبة IRG"); }
-inline QString contactEmail() { return QStringLiteral(u"contact@example.com"); }
+inline QString contactEmail() { return QStringLiteral(IRGCALC_CONTACT_EMAIL); }
 
 // What a screen reader says for each control: the fields by their labels' words, the
 // pictures by what they show.

@@ -4,6 +4,7 @@
 #include "ui/captions.h"
 #include "ui/picture.h"
 #include "ui/result_notice.h"
+#include "ui/window_place.h"
 #include "ui/window_style.h"
 
 #include <QGroupBox>
@@ -138,10 +139,8 @@ Form4::Form4(QWidget *parent)
     // frame comes later, and the inside is centred.
     create();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QMargins frame = windowHandle()->frameMargins();
-        QRect outside = geometry().marginsAdded(frame);
-        outside.moveCenter(screen->availableGeometry().center());
-        setGeometry(outside.marginsRemoved(frame));
+        setGeometry(
+            centredInside(geometry(), windowHandle()->frameMargins(), screen->availableGeometry()));
     }
 }
 

@@ -22,7 +22,7 @@ public:
     // Key filters: the code that reaches the field, or 0 to drop the key.
     static short gWriteOnleNumber(const short &IntKeyAscii);
     static short gWriteOnleNumber1(const short &IntKeyAscii);
-    // Tax text of a monthly amount in the default locale.
+    // Tax text, in the default locale, of any finite monthly amount.
     static QString irg(double Mensuel);
 
 protected:

@@ -3,13 +3,10 @@
 
 #include <QUrl>
 
-// The maker's pages; the host is chosen when the program is configured.
+// The maker's pages, chosen when the program is configured.
 namespace site_links {
 
-inline QUrl homePage() { return QUrl(QStringLiteral("http://" IRGCALC_SITE_HOST "/")); }
-inline QUrl contactPage()
-{
-    return QUrl(QStringLiteral("http://" IRGCALC_SITE_HOST "/new/contacte.php"));
-}
+inline QUrl homePage() { return QUrl(QStringLiteral(IRGCALC_HOME_PAGE)); }
+inline QUrl contactPage() { return QUrl(QStringLiteral(IRGCALC_CONTACT_PAGE)); }
 
 } // namespace site_links

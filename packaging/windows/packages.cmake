@@ -33,7 +33,7 @@ set(CPACK_NSIS_DISPLAY_NAME "IRG calculator")
 set(CPACK_NSIS_INSTALLED_ICON_NAME irgcalc.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/irgcalc.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/irgcalc.ico)
-set(CPACK_NSIS_URL_INFO_ABOUT "http://${IRGCALC_SITE_HOST}/")
+set(CPACK_NSIS_URL_INFO_ABOUT "${IRGCALC_HOME_PAGE}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # CPack's uninstaller deletes its key below the publisher's but leaves the publisher's own.
 set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")

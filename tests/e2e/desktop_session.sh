@@ -2,11 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a dark theme, on an X server and D-Bus session of its own: Orca speaks
 # it, xdotool types and clicks, xclip reads the clipboard, a logging browser notes the pages.
-#   desktop_session.sh IRGCALC SITE
+#   desktop_session.sh IRGCALC HOME_PAGE CONTACT_PAGE
 set -euo pipefail
 [[ -n ${IRG_E2E:-} ]] || exec env IRG_E2E=1 xvfb-run -a dbus-run-session -- "$0" "$@"
 source "$(dirname "$0")/../session.sh"
-exe=$1 site=$2
+exe=$1 home=$2 contact=$3
 # Orca outlives script, and while it lives no other Orca starts: it ends first.
 trap 'set +e; pkill -KILL -P "${reader:-}" && wait "$reader"
     kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
@@ -70,5 +70,5 @@ for area in "amount 123 19 163 21" "result 107 83 146 21" "Mensuel 24 16 89 25";
     at_least "$ratio" 4.5 || fail "the $name reads at $ratio:1"
 done
 
-opened 104 224 "$site/new/contacte.php" # each click opens its page once
-opened 244 224 "$site/new/contacte.php"$'\n'"$site/"
+opened 104 224 "$contact" # each click opens its page once
+opened 244 224 "$contact"$'\n'"$home"

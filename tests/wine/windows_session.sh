@@ -2,12 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build as a Windows user meets it, under Wine, in a new prefix: it installs, computes
 # and copies in its real window, tells UI Automation each new result, opens a link and
-# uninstalls without a trace; its .exe carries its version and icon.
-#   windows_session.sh BUILD_DIR VERSION SITE UIA_CLIENT
+# uninstalls without a trace; its .exe carries its version and icon, ASLR and DEP.
+#   windows_session.sh BUILD_DIR VERSION CONTACT_PAGE VENDOR UIA_CLIENT
 set -euo pipefail
 [[ -n ${IRG_WINE:-} ]] || exec env IRG_WINE=1 xvfb-run -a "$0" "$@"
 source "$(dirname "$0")/../session.sh"
-build=$1 version=$2 site=$3 client=$4
+build=$1 version=$2 contact=$3 vendor=$4 client=$5
 export WINEPREFIX=$work/prefix WINEDEBUG=-all "${french[@]}"
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko prompt
 # Wine ends, and writes its last, before its folder goes. Nothing here decides the test.
@@ -18,9 +18,13 @@ wineboot --init && wineserver -w
 program=$WINEPREFIX/drive_c/Program\ Files/irgcalc
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/IRG calculator"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\irgcalc'
+publisher="HKLM\Software\$vendor"
 wine "$build/irgcalc-$version-win64.exe" /S && wineserver -w
 [[ -e "$menu/IRG calculator.lnk" ]] || fail "no Start-menu shortcut in $menu"
 [[ $(wine reg query "$key" /v DisplayVersion) == *$version* ]] || fail "no uninstall entry $version"
+# The publisher's key, which the uninstaller must remove, holds where the program went.
+entry=$(wine reg query "$publisher\irgcalc" 2>&1 || true)
+[[ $entry == *'Program Files\irgcalc'* ]] || fail "$publisher\irgcalc holds: $entry"
 
 exe=$program/irgcalc.exe
 wrestool -x --raw -t 16 "$exe" | iconv -f UTF-16LE -t UTF-8 2>/dev/null |
@@ -40,7 +44,7 @@ xdotool windowfocus --sync "$win"
 click 200 30 && xdotool key --delay 100 a comma 3 5 x 0 0 0 && copied 4000,00
 [[ $(notices | wc -l) == 2 ]] || fail "not 2 notifications for two results: $(notices)"
 [[ $(notices | tail -n 1) == *'L"IRG 4000,00"'* ]] || fail "the last notification: $(notices)"
-opened 104 224 "$site/new/contacte.php"
+opened 104 224 "$contact"
 wineserver -k
 
 wine "$program/Uninstall.exe" /S && wineserver -w
@@ -48,6 +52,6 @@ wine "$program/Uninstall.exe" /S && wineserver -w
 gone() { [[ ! -e $program && ! -e $menu ]]; }
 within 30 gone || fail "files left: $(find "$program" "$menu" 2>/dev/null)"
 wineserver -w
-for key in "$key" 'HKLM\Software\The irgcalc team'; do
+for key in "$key" "$publisher"; do
     ! wine reg query "$key" >/dev/null 2>&1 || fail "$key is left"
 done
