@@ -10,8 +10,8 @@ trap 'rm -rf "$work" || true' EXIT
 unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS DEB_BUILD_MAINT_OPTIONS
 fail() { echo "FAIL: $1, in: $lines" >&2; exit 1; }
 
-# NAME FORTIFY HAS LACKS [CMAKE_OPTION]: configured in the environment as it is, the lines'
-# last _FORTIFY_SOURCE is FORTIFY, and they hold each word of HAS and no word matching LACKS.
+# NAME FORTIFY HAS LACKS [CMAKE_OPTION]: configured in the environment as it is, the compile
+# line's last _FORTIFY_SOURCE is FORTIFY, and the lines hold each word of HAS, none matching LACKS.
 check() {
     cmake -S "$src" -B "$work/$1" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
         -DIRGCALC_BENCHMARKS=OFF "${@:5}" >/dev/null
@@ -19,7 +19,8 @@ check() {
     local word words=$(tr ' ' '\n' <<<"$lines")
     word=$(awk '{ delete n; for (i = 1; i <= NF; i++) if ($i ~ /^-([fWDUm]|Wl,)/ && n[$i]++) print $i }' <<<"$lines")
     [[ -z $word ]] || fail "$1: twice on a line: $word"
-    [[ $(grep -E -- '^-[DU]_FORTIFY_SOURCE' <<<"$words" | tail -n 1) == "$2" ]] || fail "$1: not $2 last"
+    word=$(grep -- ' -c ' <<<"$lines" | grep -oE -- '-[DU]_FORTIFY_SOURCE\S*' | tail -n 1 || true)
+    [[ $word == "$2" ]] || fail "$1: '$word', not '$2', last on the compile line"
     for word in $3; do grep -qxe "$word" <<<"$words" || fail "$1: no $word"; done
     [[ -z $4 ]] || ! grep -E -- "^($4)" <<<"$words" || fail "$1: the words above"
 }

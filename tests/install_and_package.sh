@@ -25,9 +25,8 @@ found=$(dpkg-deb -f "$work/$deb" Version Depends &&
     readelf -hldW --dyn-syms $program | grep -E 'Type:|GNU_RELRO|FLAGS|__stack_chk_fail')
 ! asked '-f(no-)?stack-protector[a-z-]*' '-fstack-protector.*' || wanted+=(__stack_chk_fail)
 # Debian 13's start files have no CET note, so the program has none; its code has the pads.
-if asked '-fcf-protection[=a-z]*' '-fcf-protection(=full|=branch)?'; then
+! asked '-fcf-protection[=a-z]*' '-fcf-protection(=full|=branch)?' ||
     wanted+=(endbr64) found+=$'\n'"main: $(main_starts)"
-fi
 for want in "${wanted[@]}"; do
     [[ $found == *"$want"* ]] || { echo "the package lacks $want; it has: $found"; exit 1; }
 done
