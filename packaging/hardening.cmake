@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Hardening, added only where the builder's own flags leave it undecided, and only what the
 # compiler takes. On Linux it is what dpkg-buildflags gives a Debian package with hardening=+all
-# for the architecture built for, under the builder's DEB_BUILD_MAINT_OPTIONS (hardening=-pie,
-# say, still stands); without dpkg-dev, a portable set. On Windows, the stack protector, as Qt for
-# Windows is built; ASLR, DEP and high-entropy addresses are MinGW's defaults.
+# for the architecture built for, under the builder's DEB_BUILD_MAINT_OPTIONS (so that
+# hardening=-stackprotector still stands); without dpkg-dev, a portable set. On Windows, the
+# stack protector, as Qt for Windows is built; ASLR, DEP and high-entropy addresses are MinGW's
+# defaults.
 include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
 option(IRGCALC_HARDENING "Add the hardening flags that the builder's flags leave out" ON)
@@ -92,10 +93,10 @@ if(IRGCALC_HARDENING)
     missing_flags(added "${given}" check_cxx_compiler_flag ${compile})
     missing_flags(added_link "${given_link}" check_link ${link})
 endif()
-message(STATUS "Hardening added to the builder's flags: ${added} ${added_link}")
+string(JOIN " " hardening ${added} ${added_link})
+message(STATUS "Hardening added to the builder's flags: ${hardening}")
 # What every compile and link line carries, for the tests to read back from the programs.
-list(JOIN given " " given)
-set(IRGCALC_BUILD_FLAGS "${given} ${added} ${given_link} ${added_link}")
+string(JOIN " " IRGCALC_BUILD_FLAGS ${given} ${added} ${given_link} ${added_link})
 
 add_compile_options(${cppflags})
 foreach(flag ${added})
