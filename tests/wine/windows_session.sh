@@ -18,7 +18,7 @@ wineboot --init && wineserver -w
 program=$WINEPREFIX/drive_c/Program\ Files/irgcalc
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/IRG calculator"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\irgcalc'
-publisher="HKLM\Software\$vendor"
+publisher='HKLM\Software\'"$vendor"
 wine "$build/irgcalc-$version-win64.exe" /S && wineserver -w
 [[ -e "$menu/IRG calculator.lnk" ]] || fail "no Start-menu shortcut in $menu"
 [[ $(wine reg query "$key" /v DisplayVersion) == *$version* ]] || fail "no uninstall entry $version"
