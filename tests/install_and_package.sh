@@ -17,7 +17,7 @@ asked() { [[ $(grep -oE -- "$1" <<<"$flags" | tail -n 1) =~ ^$2$ ]]; } # WHICH F
 code() { objdump -d --start-address="$1" --stop-address=$(($1 + $2)) $program; } # FROM LENGTH
 main_starts() { # the first instruction of main, whose address the entry point hands to libc
     local main=$(code "$(readelf -h $program | awk '/Entry/ { print $4 }')" 64)
-    code "0x$(awk '/lea .*,%rdi/ { print $(NF - 1); exit }' <<<"$main")" 4 | tail -n 1
+    code "0x$(awk '/lea .*,%rdi/ { print $(NF - 1); exit }' <<<"$main")" 4 | grep -m 1 '^ *[0-9a-f]*:'
 }
 wanted=("Version: $version" libqt6widgets6 fonts-liberation2 fonts-hosny-amiri xdg-utils
         Position-Independent GNU_RELRO BIND_NOW)
