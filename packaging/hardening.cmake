@@ -93,8 +93,10 @@ if(IRGCALC_HARDENING)
     missing_flags(added "${given}" check_cxx_compiler_flag ${compile})
     missing_flags(added_link "${given_link}" check_link ${link})
 endif()
-string(JOIN " " hardening ${added} ${added_link})
-message(STATUS "Hardening added to the builder's flags: ${hardening}")
+string(JOIN " " hardening ${added})
+string(JOIN " " hardening_link ${added_link})
+message(STATUS "Hardening added to the builder's flags: ${hardening}; "
+               "to its link flags: ${hardening_link}")
 # What every compile and link line carries, for the tests to read back from the programs.
 string(JOIN " " IRGCALC_BUILD_FLAGS ${given} ${added} ${given_link} ${added_link})
 
