@@ -16,11 +16,11 @@ check() {
     cmake -S "$src" -B "$work/$1" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
         -DIRGCALC_BENCHMARKS=OFF "${@:5}" >/dev/null
     lines=$(ninja -C "$work/$1" -t commands irgcalc | grep -E -- ' -c \S*form4\.cpp|-o irgcalc ')
-    local word words=$(tr ' ' '\n' <<<"$lines")
-    word=$(awk '{ delete n; for (i = 1; i <= NF; i++) if ($i ~ /^-([fWDUm]|Wl,)/ && n[$i]++) print $i }' <<<"$lines")
-    [[ -z $word ]] || fail "$1: twice on a line: $word"
-    word=$(grep -- ' -c ' <<<"$lines" | grep -oE -- '-[DU]_FORTIFY_SOURCE\S*' | tail -n 1 || true)
-    [[ $word == "$2" ]] || fail "$1: '$word', not '$2', last on the compile line"
+    local twice last word words=$(tr ' ' '\n' <<<"$lines")
+    twice=$(awk '{ delete n; for (i = 1; i <= NF; i++) if ($i ~ /^-([fWDUm]|Wl,)/ && n[$i]++) print $i }' <<<"$lines")
+    [[ -z $twice ]] || fail "$1: twice on a line: $twice"
+    last=$(grep -- ' -c ' <<<"$lines" | grep -oE -- '-[DU]_FORTIFY_SOURCE\S*' | tail -n 1 || true)
+    [[ $last == "$2" ]] || fail "$1: '$last', not '$2', last on the compile line"
     for word in $3; do grep -qxe "$word" <<<"$words" || fail "$1: no $word"; done
     [[ -z $4 ]] || ! grep -E -- "^($4)" <<<"$words" || fail "$1: the words above"
 }
