@@ -10,7 +10,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 command=${1:?usage: .ci/debian13.sh COMMAND}
 cache=${IRGCALC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/irgcalc}
-key=$( (echo trixie --test --windows && cat "$top/packaging/install-deps.sh") | sha256sum | cut -c1-12)
+key=$( (echo trixie --test --windows && cat "$top/packaging/install-deps.sh" "$top/packaging/runtime-packages") | sha256sum | cut -c1-12)
 root=$cache/debian13-$key
 
 # Ends what was left running in any such root, then detaches what was bound into it, so that
@@ -44,7 +44,7 @@ if [[ ! -e $root/ready ]]; then
     mkdir -p "$cache"
     mmdebstrap --variant=apt --include=ca-certificates trixie "$root"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
-    cp "$top/packaging/install-deps.sh" "$root/tmp/"
+    cp "$top/packaging/install-deps.sh" "$top/packaging/runtime-packages" "$root/tmp/"
     mkdir -p "$root/root/.cache/irgcalc"
     in_root "/tmp/install-deps.sh --test --windows && apt-get clean"
     release

@@ -5,9 +5,10 @@
 # alone and never reaches the network. A user who is not root installs through sudo.
 set -euo pipefail
 
+here=$(cd "$(dirname "$0")" && pwd)
 # dpkg-dev tells the hardening of the release at hand and the architecture.
-build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-hosny-amiri xdg-utils
-       dpkg-dev)
+build=(cmake ninja-build g++ qt6-base-dev libgl-dev dpkg-dev
+       $(grep -v '^#' "$here/runtime-packages"))
 # Names that Debian 12 and 13 both know; git gives the build its commit's time.
 test=(xvfb xauth xdotool xclip procps dbus-daemon at-spi2-core orca speech-dispatcher imagemagick
       desktop-file-utils appstream file lintian clang-format
