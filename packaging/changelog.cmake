@@ -1,38 +1,51 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The changelog's latest entry names the release: its version and signer must be the project's,
-# and its date is the release's, for the manual page and the AppStream metadata.
+# The changelog's latest entry is the release: its version and signer must be the project's, its
+# day is the release date of the manual page and the AppStream metadata, and its time is written
+# into the program and its packages where neither SOURCE_DATE_EPOCH nor git gives one, so that
+# every clone of a commit builds the same bytes.
 set(changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
-file(STRINGS ${changelog} heading LIMIT_COUNT 1)
-file(STRINGS ${changelog} signatures REGEX "^ -- ")
-list(GET signatures 0 signature)
+find_program(IRGCALC_DPKG_PARSECHANGELOG dpkg-parsechangelog)
+if(IRGCALC_DPKG_PARSECHANGELOG)
+    foreach(field Version Maintainer Date)
+        execute_process(COMMAND ${IRGCALC_DPKG_PARSECHANGELOG} -l ${changelog} -S ${field}
+                        OUTPUT_VARIABLE ${field} OUTPUT_STRIP_TRAILING_WHITESPACE
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+else()
+    # Without dpkg-dev: the same fields from the entry's first line and its signature.
+    file(STRINGS ${changelog} heading LIMIT_COUNT 1)
+    file(STRINGS ${changelog} signature REGEX "^ -- " LIMIT_COUNT 1)
+    string(REGEX REPLACE "^[^ ]+ \\(([^)]*)\\).*" "\\1" Version "${heading}")
+    string(REGEX REPLACE "^ -- (.*>)  (.*)" "\\1" Maintainer "${signature}")
+    string(REGEX REPLACE "^ -- (.*>)  (.*)" "\\2" Date "${signature}")
+endif()
 
-# Sets REST to what follows START in LINE, the changelog's WHAT; it must start so.
-function(changelog_line what line start rest)
-    string(FIND "${line}" "${start}" at)
-    if(NOT at EQUAL 0)
-        message(FATAL_ERROR "packaging/changelog's ${what} is '${line}', not '${start}...'")
-    endif()
-    string(LENGTH "${start}" length)
-    string(SUBSTRING "${line}" ${length} -1 after)
-    set(${rest} "${after}" PARENT_SCOPE)
-endfunction()
-changelog_line("latest entry" "${heading}" "irgcalc (${PROJECT_VERSION}) " _)
 set(signer "${IRGCALC_VENDOR} <${IRGCALC_CONTACT_EMAIL}>")
-changelog_line("latest signature" "${signature}" " -- ${signer}  " IRGCALC_RELEASE_TIME)
-
-# The date as written, in the signer's time zone.
-set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(JOIN months "|" names)
-if(NOT IRGCALC_RELEASE_TIME MATCHES "^[A-Z][a-z][a-z], ([0-9]?[0-9]) (${names}) ([0-9][0-9][0-9][0-9]) ")
-    message(FATAL_ERROR "packaging/changelog's latest date is '${IRGCALC_RELEASE_TIME}', "
+if(NOT Version STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "packaging/changelog's latest version is ${Version}, not ${PROJECT_VERSION}")
+elseif(NOT Maintainer STREQUAL signer)
+    message(FATAL_ERROR "packaging/changelog's latest entry is signed by '${Maintainer}', "
+                        "not by '${signer}'")
+elseif(NOT Date MATCHES "^[A-Z][a-z][a-z], ([0-9]+ [A-Z][a-z][a-z] [0-9]+) ")
+    message(FATAL_ERROR "packaging/changelog's latest date is '${Date}', "
                         "not one such as 'Tue, 08 Dec 2026 12:00:00 +0000'")
 endif()
-set(day ${CMAKE_MATCH_1})
-set(year ${CMAKE_MATCH_3})
-list(FIND months ${CMAKE_MATCH_2} month)
-math(EXPR month "${month} + 1")
-foreach(part day month)
-    string(REGEX REPLACE "^([0-9])$" "0\\1" ${part} ${${part}})
-endforeach()
-set(IRGCALC_RELEASE_DATE ${year}-${month}-${day})
+# The day as written, in the signer's time zone.
+execute_process(COMMAND date -d "${CMAKE_MATCH_1}" +%F OUTPUT_VARIABLE IRGCALC_RELEASE_DATE
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+
+set(IRGCALC_SOURCE_DATE "$ENV{SOURCE_DATE_EPOCH}")
+if(NOT IRGCALC_SOURCE_DATE)
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE IRGCALC_SOURCE_DATE OUTPUT_STRIP_TRAILING_WHITESPACE
+                    ERROR_QUIET)
+endif()
+if(NOT IRGCALC_SOURCE_DATE)
+    execute_process(COMMAND date -d "${Date}" +%s OUTPUT_VARIABLE IRGCALC_SOURCE_DATE
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()
+message(STATUS "Time written into the program and its packages: ${IRGCALC_SOURCE_DATE}")
+# rcc writes each resource file's time into the program unless SOURCE_DATE_EPOCH is set.
+set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
+             "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${IRGCALC_SOURCE_DATE}")

@@ -3,11 +3,13 @@
 #include "ui/app_identity.h"
 #include "ui/captions.h"
 #include "ui/form4.h"
+#include "ui/qt_translation.h"
 #include "ui/window_place.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -25,7 +27,11 @@ class TestIrgcalc : public QObject
 
 private slots:
     void initTestCase() { setUpApplicationIdentity(); }
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup()
+    {
+        QLocale::setDefault(QLocale::c());
+        translateQtTexts(QLocale::c());
+    }
     void init()
     {
         window = std::make_unique<Form4>();
@@ -66,7 +72,12 @@ private slots:
             {"fraction", "C", "", "15019.99", "paste", "15019.99", "2.00"},
             {"fr_FR comma", "fr_FR", "", "22510,5", "paste", "22510,5", "1501,20"},
             {"fr_FR point", "fr_FR", "", "120000.5", "paste", "120000.5", "29500,00"},
-            {"ar_DZ", "ar_DZ", "35000", "", "", "35000", "4000,00"},
+            {"ar_DZ point", "ar_DZ", "", "35.000", "paste", "35.000", "0,00"},
+            {"cell", "C", "", "\t35,000\r\n", "paste", "\t35,000\r\n", "4000.00"},
+            {"fr_FR groups", "fr_FR", "", "35\u00A0000,00", "paste", "35\u00A0000,00", "4000,00"},
+            {"group out of place", "C", "35000", "3,50,000", "paste", "3,50,000", "4000.00"},
+            {"short group", "C", "35000", "35,00", "paste", "35,00", "4000.00"},
+            {"two lines", "C", "35000", "350\n120", "paste", "350\n120", "4000.00"},
             {"ar_SA", "ar_SA", "", "1200001٫5", "paste", "1200001٫5", "407500٫00"},
         };
         for (const auto &[name, locale, keys, text, then, amount, result] : rows)
@@ -99,6 +110,26 @@ private slots:
         QTEST(window->findChild<QLineEdit *>("Text1")->text(), "result");
         QTest::mouseClick(window->findChild<QPushButton *>("Command1"), Qt::LeftButton);
         QTEST(QGuiApplication::clipboard()->text(), "result");
+    }
+
+    // Qt's own texts in the desktop's language, as the amount field's context menu shows them.
+    void qtTextsTranslated_data()
+    {
+        QTest::addColumn<QString>("paste");
+        QTest::newRow("fr_FR") << "Co&ller";
+        QTest::newRow("ar_DZ") << "أل&صق";
+    }
+
+    void qtTextsTranslated()
+    {
+        translateQtTexts(QLocale(QTest::currentDataTag()));
+        QLineEdit *amount = window->findChild<QLineEdit *>("Text18");
+        const std::unique_ptr<QMenu> menu(amount->createStandardContextMenu());
+        QStringList entries;
+        for (const QAction *action : menu->actions())
+            entries << action->text().section(u'\t', 0, 0);
+        QFETCH(QString, paste);
+        QVERIFY2(entries.contains(paste), qPrintable(entries.join(u'|')));
     }
 
     // Each caption has room, in the fonts the window draws with, Arabic fallback included.

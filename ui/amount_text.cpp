@@ -6,32 +6,63 @@
 #include <string>
 #include <system_error>
 
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The length of the group mark that TEXT starts with, or 0: a space of any kind, or GROUPMARK.
+// A line end is none: two figures on two lines are not one amount.
+qsizetype groupMarkAt(QStringView text, const QString &groupMark)
+{
+    if (text.front().category() == QChar::Separator_Space)
+        return 1;
+    return !groupMark.isEmpty() && text.startsWith(groupMark) ? groupMark.size() : 0;
+}
+
+} // namespace
+
 std::optional<double> amountFromText(const QString &text, const QLocale &locale)
 {
     const QString decimalMark = locale.decimalPoint();
+    const QString groupMark = locale.groupSeparator();
+    QStringView rest = QStringView(text).trimmed();
+    const bool negative = rest.startsWith(u'-');
+    if (negative || rest.startsWith(u'+'))
+        rest = rest.sliced(1);
+
+    // The units, in groups of three after the first where the figure is written for people. The
+    // point ends them in every locale, as does the decimal mark: a group mark that could be taken
+    // for one (Algerian Arabic groups with a point) is taken for one.
     std::string ascii;
-    ascii.reserve(text.size());
-    bool negative = false;
-    bool seenMark = false;
-    bool seenDigit = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (i == 0 && (c == u'+' || c == u'-')) {
-            negative = c == u'-';
-        } else if (c >= u'0' && c <= u'9') {
-            seenDigit = true;
-            ascii.push_back(char(c));
-        } else if (!seenMark
-                   && (c == u'.' || QStringView(text).sliced(i).startsWith(decimalMark))) {
-            seenMark = true;
-            ascii.push_back('.');
-            if (c != u'.')
-                i += decimalMark.size() - 1;
-        } else {
+    ascii.reserve(rest.size());
+    int group = 0; // digits since the last group mark
+    bool grouped = false;
+    while (!rest.isEmpty() && !rest.startsWith(u'.') && !rest.startsWith(decimalMark)) {
+        if (isDigit(rest.front())) {
+            ascii.push_back(char(rest.front().unicode()));
+            ++group;
+            rest = rest.sliced(1);
+            continue;
+        }
+        const qsizetype mark = groupMarkAt(rest, groupMark);
+        if (mark == 0 || group == 0 || group > 3 || (grouped && group != 3))
             return std::nullopt;
+        grouped = true;
+        group = 0;
+        rest = rest.sliced(mark);
+    }
+    if (grouped && group != 3)
+        return std::nullopt;
+    if (!rest.isEmpty()) {
+        rest = rest.sliced(rest.startsWith(u'.') ? 1 : decimalMark.size());
+        ascii.push_back('.');
+        for (const QChar c : rest) {
+            if (!isDigit(c))
+                return std::nullopt;
+            ascii.push_back(char(c.unicode()));
         }
     }
-    if (!seenDigit)
+    if (ascii.find_first_of("0123456789") == std::string::npos)
         return std::nullopt;
 
     double value = 0;

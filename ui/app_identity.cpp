@@ -3,6 +3,7 @@
 
 #include "ui/form4.h"
 #include "ui/picture.h"
+#include "ui/qt_translation.h"
 #include "ui/result_notice.h"
 
 #include <QAccessibleWidget>
@@ -35,4 +36,5 @@ void setUpApplicationIdentity()
     QGuiApplication::setDesktopFileName(QStringLiteral(IRGCALC_APP_ID));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/irgcalc-48.png")));
     QAccessible::installFactory(accessibleWidget);
+    translateQtTexts(QLocale());
 }

@@ -2,5 +2,6 @@
 #pragma once
 
 // Names the application to the desktop and to screen readers: version, desktop entry, window
-// icon, and the window, its result notice and its pictures by their roles.
+// icon, and the window, its result notice and its pictures by their roles; and speaks the
+// desktop's language in Qt's own texts.
 void setUpApplicationIdentity();

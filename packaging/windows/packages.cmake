@@ -21,15 +21,15 @@ set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY irgcalc)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY irgcalc)
-set(CPACK_PACKAGE_EXECUTABLES irgcalc "IRG calculator")
+set(CPACK_PACKAGE_EXECUTABLES irgcalc "${IRGCALC_WINDOWS_NAME}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # A 64-bit installer for a 64-bit program: it installs into the 64-bit Program Files and
 # registry, and needs no 32-bit subsystem (under Wine, no 32-bit Wine). The files it holds carry
 # no dates, so every build of a commit gives the same installer.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_PACKAGE_NAME "IRG calculator")
-set(CPACK_NSIS_DISPLAY_NAME "IRG calculator")
+set(CPACK_NSIS_PACKAGE_NAME "${IRGCALC_WINDOWS_NAME}")
+set(CPACK_NSIS_DISPLAY_NAME "${IRGCALC_WINDOWS_NAME}")
 set(CPACK_NSIS_INSTALLED_ICON_NAME irgcalc.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/irgcalc.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/irgcalc.ico)

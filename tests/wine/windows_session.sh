@@ -3,11 +3,11 @@
 # The Windows build as a Windows user meets it, under Wine, in a new prefix: it installs, computes
 # and copies in its real window, tells UI Automation each new result, opens a link and
 # uninstalls without a trace; its .exe carries its version and icon, ASLR and DEP.
-#   windows_session.sh BUILD_DIR VERSION CONTACT_PAGE VENDOR UIA_CLIENT
+#   windows_session.sh BUILD_DIR VERSION CONTACT_PAGE VENDOR NAME UIA_CLIENT
 set -euo pipefail
 [[ -n ${IRG_WINE:-} ]] || exec env IRG_WINE=1 xvfb-run -a "$0" "$@"
 source "$(dirname "$0")/../session.sh"
-build=$1 version=$2 contact=$3 vendor=$4 client=$5
+build=$1 version=$2 contact=$3 vendor=$4 name=$5 client=$6
 export WINEPREFIX=$work/prefix WINEDEBUG=-all "${french[@]}"
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko prompt
 # Wine ends, and writes its last, before its folder goes. Nothing here decides the test.
@@ -16,11 +16,11 @@ trap 'set +e; wineserver -k 2>/dev/null; wineserver -w; rm -rf "$work"' EXIT
 # With X already up, wineboot gives the new prefix a display driver.
 wineboot --init && wineserver -w
 program=$WINEPREFIX/drive_c/Program\ Files/irgcalc
-menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/IRG calculator"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\irgcalc'
 publisher='HKLM\Software\'"$vendor"
 wine "$build/irgcalc-$version-win64.exe" /S && wineserver -w
-[[ -e "$menu/IRG calculator.lnk" ]] || fail "no Start-menu shortcut in $menu"
+[[ -e "$menu/$name.lnk" ]] || fail "no Start-menu shortcut in $menu"
 [[ $(wine reg query "$key" /v DisplayVersion) == *$version* ]] || fail "no uninstall entry $version"
 # The publisher's key, which the uninstaller must remove, holds where the program went.
 entry=$(wine reg query "$publisher\irgcalc" 2>&1 || true)
