@@ -23,16 +23,18 @@ endif()
 
 set(signer "${IRGCALC_VENDOR} <${IRGCALC_CONTACT_EMAIL}>")
 if(NOT Version STREQUAL PROJECT_VERSION)
-    message(FATAL_ERROR "packaging/changelog's latest version is ${Version}, not ${PROJECT_VERSION}")
+    message(FATAL_ERROR "packaging/changelog's latest entry is version ${Version}, "
+                        "not ${PROJECT_VERSION}")
 elseif(NOT Maintainer STREQUAL signer)
     message(FATAL_ERROR "packaging/changelog's latest entry is signed by '${Maintainer}', "
                         "not by '${signer}'")
-elseif(NOT Date MATCHES "^[A-Z][a-z][a-z], ([0-9]+ [A-Z][a-z][a-z] [0-9]+) ")
+endif()
+# The day as written, in the signer's time zone.
+if(NOT Date MATCHES "^[A-Z][a-z][a-z], ([0-9]+ [A-Z][a-z][a-z] [0-9]+) ")
     message(FATAL_ERROR "packaging/changelog's latest date is '${Date}', "
                         "not one such as 'Tue, 08 Dec 2026 12:00:00 +0000'")
 endif()
-# The day as written, in the signer's time zone.
-execute_process(COMMAND date -d "${CMAKE_MATCH_1}" +%F OUTPUT_VARIABLE IRGCALC_RELEASE_DATE
+execute_process(COMMAND date -u -d "${CMAKE_MATCH_1}" +%F OUTPUT_VARIABLE IRGCALC_RELEASE_DATE
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 
 set(IRGCALC_SOURCE_DATE "$ENV{SOURCE_DATE_EPOCH}")

@@ -41,10 +41,13 @@ Type a monthly taxable amount and read the monthly IRG withheld from a salary
 under the 2008 scale, as you type. One small Arabic, right-to-left window; a
 button copies the tax to the clipboard, and screen readers speak each result.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+include(debian_arch.cmake)
 if(IRGCALC_DEB_ARCH)
     set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${IRGCALC_DEB_ARCH})
 endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces the window asks for by name, and the desktop's web-address handler.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-hosny-amiri, xdg-utils")
+set(runtime_packages ${CMAKE_CURRENT_SOURCE_DIR}/runtime-packages)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${runtime_packages})
+file(STRINGS ${runtime_packages} IRGCALC_RUNTIME_PACKAGES REGEX "^[^#]")
+list(JOIN IRGCALC_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian architecture of the programs built, from the compiler's own target, so that a cross
-# build gets the package and the hardening of the machine it is built for, not of the one it is
-# built on. Empty where dpkg-dev is missing or does not know the target.
+# Sets IRGCALC_DEB_ARCH to the Debian architecture of the programs built, from the compiler's own
+# target, so that a cross build gets the package and the hardening of the machine it is built
+# for, not of the one it is built on; empty where dpkg-dev is missing or does not know the target.
 set(IRGCALC_DEB_ARCH)
 find_program(IRGCALC_DPKG_ARCHITECTURE dpkg-architecture)
 if(IRGCALC_DPKG_ARCHITECTURE AND CMAKE_SYSTEM_NAME STREQUAL "Linux")

@@ -5,12 +5,13 @@
 #   install_and_package.sh BUILD_DIR DEB VERSION APP_ID FLAGS
 set -euo pipefail
 deb=$2 version=$3 id=$4 flags=$5
+packages=$(cd "$(dirname "$0")/../packaging" && pwd)/runtime-packages
 work=$(mktemp -d) program=usr/bin/irgcalc
 trap 'rm -rf "$work" || true' EXIT
 # Packed as a user whose group may write his files, whose folders are not rwxr-xr-x.
 (cd "$1" && umask 0002 && cpack -G DEB -B "$work" >/dev/null)
-tags=$(lintian -I --fail-on error,warning "$work/$deb") && [[ $tags != *hardening* ]] ||
-    { echo "$tags"; exit 1; }
+tags=$(lintian -I --fail-on error,warning "$work/$deb") &&
+    ! [[ $tags =~ hardening|unneeded ]] || { echo "$tags"; exit 1; }
 dpkg-deb -x "$work/$deb" "$work/root" && cd "$work/root"
 
 asked() { [[ $(grep -oE -- "$1" <<<"$flags" | tail -n 1) =~ ^$2$ ]]; } # WHICH FLAGS: the last
@@ -19,7 +20,7 @@ main_starts() { # the first instruction of main, whose address the entry point h
     local main=$(code "$(readelf -h $program | awk '/Entry/ { print $4 }')" 64)
     code "0x$(awk '/lea .*,%rdi/ { print $(NF - 1); exit }' <<<"$main")" 4 | grep -m 1 '^ *[0-9a-f]*:'
 }
-wanted=("Version: $version" libqt6widgets6 fonts-liberation2 fonts-hosny-amiri xdg-utils
+wanted=("Version: $version" libqt6widgets6 $(grep -v '^#' "$packages")
         Position-Independent GNU_RELRO BIND_NOW)
 found=$(dpkg-deb -f "$work/$deb" Version Depends &&
     readelf -hldW --dyn-syms $program | grep -E 'Type:|GNU_RELRO|FLAGS|__stack_chk_fail')

@@ -68,10 +68,8 @@ private slots:
             {"composed", "C", "3500", "0a", "key", "35000", "4000.00"},
             {"input method", "C", "", "3a5b000.7z", "commit", "35000.7", "4000.00"},
             {"paste -5", "C", "35000", "-5", "paste", "-5", "0.00"},
-            {"paste 1.2.3", "C", "35000", "1.2.3", "paste", "1.2.3", "4000.00"},
             {"fraction", "C", "", "15019.99", "paste", "15019.99", "2.00"},
             {"fr_FR comma", "fr_FR", "", "22510,5", "paste", "22510,5", "1501,20"},
-            {"fr_FR point", "fr_FR", "", "120000.5", "paste", "120000.5", "29500,00"},
             {"ar_DZ point", "ar_DZ", "", "35.000", "paste", "35.000", "0,00"},
             {"cell", "C", "", "\t35,000\r\n", "paste", "\t35,000\r\n", "4000.00"},
             {"fr_FR groups", "fr_FR", "", "35\u00A0000,00", "paste", "35\u00A0000,00", "4000,00"},
@@ -113,47 +111,41 @@ private slots:
     }
 
     // Qt's own texts in the desktop's language, as the amount field's context menu shows them.
-    void qtTextsTranslated_data()
-    {
-        QTest::addColumn<QString>("paste");
-        QTest::newRow("fr_FR") << "Co&ller";
-        QTest::newRow("ar_DZ") << "أل&صق";
-    }
-
     void qtTextsTranslated()
     {
-        translateQtTexts(QLocale(QTest::currentDataTag()));
         QLineEdit *amount = window->findChild<QLineEdit *>("Text18");
-        const std::unique_ptr<QMenu> menu(amount->createStandardContextMenu());
-        QStringList entries;
-        for (const QAction *action : menu->actions())
-            entries << action->text().section(u'\t', 0, 0);
-        QFETCH(QString, paste);
-        QVERIFY2(entries.contains(paste), qPrintable(entries.join(u'|')));
+        for (const auto &[locale, paste] : {std::pair{"fr_FR", u"Co&ller"}, {"ar_DZ", u"أل&صق"}}) {
+            translateQtTexts(QLocale(locale));
+            const std::unique_ptr<QMenu> menu(amount->createStandardContextMenu());
+            QStringList entries;
+            for (const QAction *action : menu->actions())
+                entries << action->text().section(u'\t', 0, 0);
+            QVERIFY2(entries.contains(QString::fromUtf16(paste)), qPrintable(entries.join(u'|')));
+        }
     }
 
     // Each caption has room, in the fonts the window draws with, Arabic fallback included.
-    void captionsHaveRoom_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char *name :
-             {"Command5", "Command2", "Label4", "Label3", "Label26", "Command1", "Label1"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-
     void captionsHaveRoom()
     {
-        QFETCH(QString, name);
-        auto *control = window->findChild<QWidget *>(name);
-        auto *button = qobject_cast<QPushButton *>(control);
-        QStyleOptionButton option;
-        option.initFrom(control);
-        const QRect room = button
-            ? control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control)
-            : control->contentsRect();
-        const QString caption = control->property("text").toString();
-        QCOMPARE_LE(control->fontMetrics().horizontalAdvance(caption), room.width());
-        QCOMPARE_LE(control->fontMetrics().tightBoundingRect(caption).height(), room.height());
+        for (const char *name :
+             {"Command5", "Command2", "Label4", "Label3", "Label26", "Command1", "Label1"}) {
+            auto *control = window->findChild<QWidget *>(name);
+            QStyleOptionButton option;
+            option.initFrom(control);
+            const QRect room = qobject_cast<QPushButton *>(control)
+                ? control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control)
+                : control->contentsRect();
+            const QString caption = control->property("text").toString();
+            const QSize need(control->fontMetrics().horizontalAdvance(caption),
+                             control->fontMetrics().tightBoundingRect(caption).height());
+            QVERIFY2(room.width() >= need.width() && room.height() >= need.height(),
+                     qPrintable(QString("%1 needs %2x%3, has %4x%5")
+                                    .arg(name)
+                                    .arg(need.width())
+                                    .arg(need.height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+        }
     }
 
     // Told to a screen reader; drawn from the copy for the density of the window's screen, also

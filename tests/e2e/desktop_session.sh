@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real program under a dark theme, on an X server and D-Bus session of its own: Orca speaks
-# it, xdotool types and clicks, xclip reads the clipboard, a logging browser notes the pages.
+# The real program, dark-themed, on its own X and D-Bus: Orca speaks it, xdotool types, xclip reads.
 #   desktop_session.sh IRGCALC HOME_PAGE CONTACT_PAGE
 set -euo pipefail
 [[ -n ${IRG_E2E:-} ]] || exec env IRG_E2E=1 xvfb-run -a dbus-run-session -- "$0" "$@"
@@ -23,8 +22,7 @@ said() { # WORDS (an extended regular expression): waits until Orca says WORDS
     within 30 says "$1" || fail "Orca never said '$1'; since its last match it said: $(since)"
     heard=$((heard + $(head -n 1 "$work/match" | cut -d: -f1)))
 }
-# What the window sent for each new result, as Orca took it in: the notice shown (Qt 6.4) or an
-# announcement (Qt 6.8). Orca may speak a showing late, in the words the notice has by then.
+# Each new result as Orca took it in: the notice shown (Qt 6.4) or an announcement (Qt 6.8).
 shown='state-changed:showing for \[notification .*\(1, '
 sent() { grep -aE "MANAGER: object:($shown|announcement for ).*\)\s*$" "$work/orca.log"; }
 sent_two() { [[ $(sent | wc -l) == 2 ]]; }
@@ -45,8 +43,7 @@ xdotool windowfocus --sync "$win"
 said " برنامج حساب IRG- ضريبة الدخل frame"
 said "Mensuel text"
 [[ -z $(sent) ]] || fail "a result was sent before the first key: $(sent)"
-# Typed briskly while Orca hears each key before the window does: no key is lost or swapped,
-# and neither letters nor Ctrl+V (the clipboard holds 777) reach the amount.
+# Typed briskly under Orca: no key lost, and no letter nor Ctrl+V (of 777) reaches the amount.
 printf 777 | xclip -selection clipboard
 xdotool type --delay 60 3a5 && xdotool key ctrl+v && xdotool type --delay 60 000
 said "(notification )?IRG 4000,00" # Orca 43 says it in one utterance, Orca 48 in two
@@ -54,8 +51,7 @@ within 30 sent_two || fail "not 2 results sent, for 0,00 and 4000,00: $(sent)"
 [[ $(sent | tail -n 1) == *"IRG 4000,00"* ]] || fail "the last result sent: $(sent | tail -n 1)"
 copied 4000,00 # and the focus leaves the amount, so its caret blinks no more
 
-# X Y WIDTH HEIGHT: the mean luminance of that part of the window, and the contrast of its
-# lightest and darkest pixels: text and ground, where text is drawn. One screenshot for all.
+# X Y WIDTH HEIGHT: that area's mean luminance and the contrast of its text and ground.
 import -window "$win" "$work/shot.png"
 measure() {
     convert "$work/shot.png" -crop "$3x$4+$1+$2" -grayscale Rec709Luminance \
@@ -70,5 +66,6 @@ for area in "amount 123 19 163 21" "result 107 83 146 21" "Mensuel 24 16 89 25";
     at_least "$ratio" 4.5 || fail "the $name reads at $ratio:1"
 done
 
+paste_cell $'120 000,00\r\n' && copied 29500,00
 opened 104 224 "$contact" # each click opens its page once
 opened 244 224 "$contact"$'\n'"$home"

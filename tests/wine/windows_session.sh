@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows build as a Windows user meets it, under Wine, in a new prefix: it installs, computes
-# and copies in its real window, tells UI Automation each new result, opens a link and
-# uninstalls without a trace; its .exe carries its version and icon, ASLR and DEP.
+# The Windows build under Wine, in a new prefix: it installs, computes, copies, pastes, tells UI
+# Automation each result, opens a link, uninstalls without a trace; its .exe's resources and ASLR.
 #   windows_session.sh BUILD_DIR VERSION CONTACT_PAGE VENDOR NAME UIA_CLIENT
 set -euo pipefail
 [[ -n ${IRG_WINE:-} ]] || exec env IRG_WINE=1 xvfb-run -a "$0" "$@"
@@ -44,6 +43,7 @@ xdotool windowfocus --sync "$win"
 click 200 30 && xdotool key --delay 100 a comma 3 5 x 0 0 0 && copied 4000,00
 [[ $(notices | wc -l) == 2 ]] || fail "not 2 notifications for two results: $(notices)"
 [[ $(notices | tail -n 1) == *'L"IRG 4000,00"'* ]] || fail "the last notification: $(notices)"
+paste_cell $'120 000,00\r\n' && copied 29500,00
 opened 104 224 "$contact"
 wineserver -k
 
