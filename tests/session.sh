@@ -26,16 +26,17 @@ work=$(mktemp -d)
 export BROWSER=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/e2e/logging_browser.sh
 export IRG_BROWSER_LOG=$work/pages
 opened() { click "$1" "$2" && becomes "the pages opened" "$3" cat "$IRG_BROWSER_LOG"; } # X Y PAGES
-# Pastes CELL over the amount (selected by a double click) with its context menu's French Co&ller,
-# whose letter no English entry has; the menu comes as one more window of the program.
+# Pastes CELL over the amount, selected by a double click, with its context menu's French
+# Co&ller, whose letter no English entry has; the menu comes as one more window.
 windows() { xdotool search --onlyvisible --class irgcalc 2>/dev/null | wc -l; }
 more_windows() { (($(windows) > $1)); }
+pasted() { xdotool key l && ! more_windows "$1"; } # the menu takes keys once it grabs them
 paste_cell() {
     local before=$(windows)
     printf %s "$1" | xclip -selection clipboard
     xdotool mousemove --window "$win" 200 30 click --repeat 2 --delay 100 1 click 3
     within 30 more_windows "$before" || fail "no context menu: $(windows) windows"
-    xdotool key l
+    within 30 pasted "$before" || fail "the context menu took no Co&ller"
 }
 # Clicks the copy button until the clipboard holds RESULT, which may be on its way.
 copy() { click 276 92 && xclip -o -selection clipboard; }
