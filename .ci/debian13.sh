@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs COMMAND on a clean clone of this commit inside a Debian 13 root made with Debian's own
 # mmdebstrap. The root, with what install-deps.sh --test --windows installs, is kept in

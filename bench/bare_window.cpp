@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The irgcalc authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The irgcalc authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on $DISPLAY and prints, on one line, the milliseconds from spawning it to
 // the map of its first top-level window and to its first drawn frame, then, after a settling

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds what the measurements need in BUILD_DIR, runs the benchmarks and the start-up
 # comparison, and prints each figure against its goal.

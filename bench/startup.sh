@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and peak resident memory of irgcalc against bare_window, on a private Xvfb, the
 # two programs alternating; prints the medians and the ratios. IRG_APP, IRG_BARE and IRG_LAUNCHER

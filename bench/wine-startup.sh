@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The sizes of the Windows files, then the start-up of irgcalc.exe against bare_window.exe,
 # linked with the same Qt, under Wine: bench/startup.sh with map_timer from a Linux build and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes docs/screenshot.png from the real program on its own X server, an amount typed in.
 #   docs/make-screenshot.sh BUILD_DIR

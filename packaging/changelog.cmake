@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The changelog's latest entry is the release: its version and signer must be the project's, its
 # day is the release date of the manual page and the AppStream metadata, and its time is written

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack once the packages are made. CPack gives the .deb's members (debian-binary and the
 # control and data archives) the modes of the files it wrote them from, so the packer's umask's;

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a Linux desktop looks for, and the Debian package.
 # The maker's reverse-DNS name, with which the app ID begins.

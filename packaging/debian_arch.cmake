@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets IRGCALC_DEB_ARCH to the Debian architecture of the programs built, from the compiler's own
 # target, so that a cross build gets the package and the hardening of the machine it is built

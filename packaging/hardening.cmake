@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The builder's flags whole, or the release's own: a build given no flags gets what
 # dpkg-buildflags gives a Debian package with hardening=+all under the builder's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian's archive, what building needs, with --test what testing needs too, and
 # with --windows what building for Windows needs. A machine that has it all already is left

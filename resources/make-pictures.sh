@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the window's pictures and icon beside their SVG sources; run it after changing one:
 #   resources/make-pictures.sh   (librsvg2-bin, imagemagick, fonts-liberation2, fonts-hosny-amiri)

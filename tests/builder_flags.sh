@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The builder's flags whole, or the release's own: configured as each BUILDER below (its
 # environment, or a CMake option), the window's compile and link lines carry each flag once, the

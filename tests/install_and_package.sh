@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: accepted by lintian, its program hardened as FLAGS (its compile and link
 # lines') ask, and what it puts where a desktop looks.

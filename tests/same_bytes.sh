@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Two clones of one commit, the second dated otherwise and built under umask 0002: same FILEs.
 #   same_bytes.sh SOURCE_DIR 'FILE...' [CMAKE_OPTION...]

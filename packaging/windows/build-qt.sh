@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a static Qt for 64-bit Windows with MinGW-w64 from Debian's own qt6-base source, the
 # version of the installed Debian Qt whose moc, rcc and uic it borrows, and prints where it is

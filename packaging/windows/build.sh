@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds irgcalc for 64-bit Windows, and its installer and zip, from Debian's archive alone:
 # installs what is missing, builds Qt for Windows (or reuses the one built before), then

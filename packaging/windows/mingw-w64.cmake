@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # 64-bit Windows with Debian's MinGW-w64 (the POSIX thread model, which Qt's threads need).
 set(CMAKE_SYSTEM_NAME Windows)

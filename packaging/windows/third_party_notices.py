@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the notices of the third-party code that a static irgcalc.exe carries: Qt, the code Qt
 # bundles into Core, Gui, Widgets and their Windows plugins, and the MinGW-w64 and GCC runtimes.

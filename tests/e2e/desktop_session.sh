@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program, dark-themed, on its own X and D-Bus: Orca speaks it, xdotool types, xclip reads.
 #   desktop_session.sh IRGCALC HOME_PAGE CONTACT_PAGE

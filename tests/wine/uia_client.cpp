@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The irgcalc authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Asks UI Automation, as a screen reader does, for the window of the given title and prints
 // its name. Qt raises UI Automation events once asked.

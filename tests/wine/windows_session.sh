@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The irgcalc authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build under Wine, in a new prefix: it installs, computes, copies, pastes, tells UI
 # Automation each result, opens a link, uninstalls without a trace; its .exe's resources and ASLR.
