@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The irgcalc authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tax/monthly_irg.h"
+#include "ui/amount_text.h"
 #include "ui/app_identity.h"
 #include "ui/captions.h"
 #include "ui/form4.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -63,21 +65,24 @@ private slots:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("result"); // and what the copy button then copies
         const char *const rows[][7] = {
-            {"35000", "C", "35000", "", "", "35000", "4000.00"},
             {"back to nothing", "C", "35000\b\b\b\b\b", "", "", "", "0.00"},
             {"nothing else", "C", "-+, x\r", "stale", "", "", ""},
             {"composed", "C", "3500", "0a", "key", "35000", "4000.00"},
             {"input method", "C", "", "3a5b000.7z", "commit", "35000.7", "4000.00"},
             {"paste -5", "C", "35000", "-5", "paste", "-5", "0.00"},
             {"fraction", "C", "", "15019.99", "paste", "15019.99", "2.00"},
-            {"fr_FR comma", "fr_FR", "", "22510,5", "paste", "22510,5", "1501,20"},
             {"ar_DZ point", "ar_DZ", "", "35.000", "paste", "35.000", "0,00"},
+            {"Arabic marks", "fr_FR", "", "1٬200٬001٫5", "paste", "1٬200٬001٫5", "407500,00"},
             {"cell", "C", "", "\t35,000\r\n", "paste", "\t35,000\r\n", "4000.00"},
-            {"fr_FR groups", "fr_FR", "", "35\u00A0000,00", "paste", "35\u00A0000,00", "4000,00"},
             {"group out of place", "C", "35000", "3,50,000", "paste", "3,50,000", "4000.00"},
             {"short group", "C", "35000", "35,00", "paste", "35,00", "4000.00"},
             {"two lines", "C", "35000", "350\n120", "paste", "350\n120", "4000.00"},
-            {"ar_SA", "ar_SA", "", "1200001٫5", "paste", "1200001٫5", "407500٫00"},
+            {"two signs", "C", "35000", "DA 120000 DZD", "paste", "DA 120000 DZD", "4000.00"},
+            {"minus apart", "C", "35000", "DA - 5", "paste", "DA - 5", "4000.00"},
+            {"override", "C", "35000", "\u202E000021", "paste", "\u202E000021", "4000.00"},
+            {"superscript", "C", "35000", "35000²", "paste", "35000²", "4000.00"},
+            {"point groups", "fr_FR", "35000", "3500.000,00", "paste", "3500.000,00", "4000,00"},
+            {"comma alone", "fr_FR", "35000", "120.000,", "paste", "120.000,", "4000,00"},
         };
         for (const auto &[name, locale, keys, text, then, amount, result] : rows)
             QTest::newRow(name) << locale << keys << text << then << amount << result;
@@ -109,6 +114,30 @@ private slots:
         QTEST(window->findChild<QLineEdit *>("Text1")->text(), "result");
         QTest::mouseClick(window->findChild<QPushButton *>("Command1"), Qt::LeftButton);
         QTEST(QGuiApplication::clipboard()->text(), "result");
+    }
+
+    // Any amount, as a locale of Latin or Arabic-Indic digits in threes writes it, reads back.
+    void amountsAsLocalesWriteThem()
+    {
+        const QStringList signs = {"", "DA", " ｄzd ", "د.ج\t", "\u202Fد.ج. ", "\uFEA9\uFE9D"};
+        const QStringList marks = {"\u200F", "\u061C\u200E", "\u202B", "\u2067", "\u2069\u202C"};
+        QRandomGenerator random(45);
+        const auto any = [&](const QStringList &of) { return of[random.bounded(int(of.size()))]; };
+        for (const QLocale &locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            if (!QStringList{"0", "٠", "۰"}.contains(locale.zeroDigit())
+                || locale.toString(1234567.0, 'f', 0).split(locale.groupSeparator())
+                    != QStringList{locale.toString(1), locale.toString(234), locale.toString(567)})
+                continue;
+            for (int i = 0; i < 50; ++i) {
+                const double amount = random.bounded(quint64(1) << random.bounded(50)) / 100.;
+                const QString figure = locale.toString(amount, 'f', 2), sign = any(signs);
+                QString text = random.bounded(2) ? sign + figure : figure + sign;
+                text.insert(random.bounded(text.size() + 1), any(marks));
+                QVERIFY2(amountFromText(text, locale) == amount,
+                         qPrintable(locale.bcp47Name() + ": " + text));
+            }
+        }
     }
 
     // Qt's own texts in the desktop's language, as the amount field's context menu shows them.
