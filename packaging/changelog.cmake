@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The changelog's latest entry is the release: its version and signer must be the project's, its
 # day is the release date of the manual page and the AppStream metadata, and its time is written
-# into the program and its packages where neither SOURCE_DATE_EPOCH nor git gives one, so that
-# every clone of a commit builds the same bytes.
+# into the program and its packages unless SOURCE_DATE_EPOCH gives one (Debian's rule), so that
+# every clone and the release tarball of a commit build the same bytes.
 set(changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 find_program(IRGCALC_DPKG_PARSECHANGELOG dpkg-parsechangelog)
@@ -38,13 +38,10 @@ endif()
 execute_process(COMMAND date -u -d "${CMAKE_MATCH_1}" +%F OUTPUT_VARIABLE IRGCALC_RELEASE_DATE
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 
-set(IRGCALC_SOURCE_DATE "$ENV{SOURCE_DATE_EPOCH}")
-if(NOT IRGCALC_SOURCE_DATE)
-    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-                    OUTPUT_VARIABLE IRGCALC_SOURCE_DATE OUTPUT_STRIP_TRAILING_WHITESPACE
-                    ERROR_QUIET)
-endif()
-if(NOT IRGCALC_SOURCE_DATE)
+include(${CMAKE_CURRENT_LIST_DIR}/builder_env.cmake)
+set(IRGCALC_SOURCE_DATE "${IRGCALC_FIRST_SOURCE_DATE_EPOCH}")
+# 0 is a time too: the epoch itself.
+if(IRGCALC_SOURCE_DATE STREQUAL "")
     execute_process(COMMAND date -d "${Date}" +%s OUTPUT_VARIABLE IRGCALC_SOURCE_DATE
                     OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endif()

@@ -5,20 +5,31 @@
 # DEB_BUILD_MAINT_OPTIONS; without dpkg-dev, a portable set; on Windows, the stack protector, as
 # Qt for Windows is built (ASLR, DEP and high-entropy addresses are MinGW's defaults).
 option(IRGCALC_HARDENING "Give a build that the builder gives no flags the release's hardening" ON)
+include(${CMAKE_CURRENT_LIST_DIR}/builder_env.cmake)
 # CMake reads CXXFLAGS and LDFLAGS into its cache at the first configure, but not this.
-set(IRGCALC_CPPFLAGS "$ENV{CPPFLAGS}" CACHE STRING "Preprocessor flags (CPPFLAGS)")
+set(IRGCALC_CPPFLAGS "${IRGCALC_FIRST_CPPFLAGS}" CACHE STRING "Preprocessor flags (CPPFLAGS)")
 separate_arguments(cppflags UNIX_COMMAND "${IRGCALC_CPPFLAGS}")
+# Unless they are there already, as debhelper appends them to CXXFLAGS.
+separate_arguments(cxxflags UNIX_COMMAND "${CMAKE_CXX_FLAGS}")
+string(FIND ";${cxxflags};" ";${cppflags};" at)
+if(at GREATER -1)
+    set(cppflags)
+endif()
 add_compile_options(${cppflags})
 
-# CMake's own flags count as the builder's where they differ from CMake's defaults (_INIT),
-# which hold the environment's at the first configure.
-set(given "$ENV{CFLAGS}$ENV{CXXFLAGS}$ENV{LDFLAGS}${IRGCALC_CPPFLAGS}")
-set(IRGCALC_BUILD_FLAGS "${IRGCALC_CPPFLAGS}")
+# CMake's own flags count as the builder's where they differ from CMake's defaults (_INIT) at the
+# first configure: the defaults hold the environment's flags of each configure.
+set(given "${IRGCALC_FIRST_CFLAGS}${IRGCALC_FIRST_CXXFLAGS}${IRGCALC_FIRST_LDFLAGS}")
+string(APPEND given "${IRGCALC_CPPFLAGS}")
+string(JOIN " " IRGCALC_BUILD_FLAGS ${cppflags})
 string(TOUPPER "${CMAKE_BUILD_TYPE}" config)
 foreach(flags CMAKE_CXX_FLAGS CMAKE_CXX_FLAGS_${config} CMAKE_EXE_LINKER_FLAGS
               CMAKE_EXE_LINKER_FLAGS_${config})
-    string(STRIP "${${flags}_INIT}" default)
-    if(NOT "${${flags}}" STREQUAL default)
+    if(NOT DEFINED IRGCALC_FIRST_${flags}_INIT)
+        string(STRIP "${${flags}_INIT}" default)
+        set(IRGCALC_FIRST_${flags}_INIT "${default}" CACHE INTERNAL "The first configure's")
+    endif()
+    if(NOT "${${flags}}" STREQUAL "${IRGCALC_FIRST_${flags}_INIT}")
         set(given ON)
     endif()
     string(APPEND IRGCALC_BUILD_FLAGS " ${${flags}}")
@@ -34,7 +45,7 @@ elseif(WIN32)
     set(link ${compile})
 elseif(IRGCALC_DPKG_BUILDFLAGS)
     # A second hardening= replaces the first, so +all goes in front of the builder's.
-    set(options "$ENV{DEB_BUILD_MAINT_OPTIONS}")
+    set(options "${IRGCALC_FIRST_DEB_BUILD_MAINT_OPTIONS}")
     string(REGEX REPLACE "(^| )hardening=" "\\1hardening=+all," options "${options}")
     if(NOT options MATCHES "hardening=")
         string(STRIP "${options} hardening=+all" options)
