@@ -10,9 +10,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 # dpkg-dev tells the hardening of the release at hand and the architecture.
 build=(cmake ninja-build g++ qt6-base-dev libgl-dev dpkg-dev
        $(grep -v '^#' "$here/runtime-packages"))
-# Names that Debian 12 and 13 both know; git gives the build its commit's time.
+# Names that Debian 12 and 13 both know; git gives same_bytes and reuse_lint the tracked files.
 test=(xvfb xauth xdotool xclip procps dbus-daemon at-spi2-core orca speech-dispatcher imagemagick
-      desktop-file-utils appstream file lintian clang-format
+      desktop-file-utils appstream file lintian reuse clang-format
       libbenchmark-dev wine wine64 icoutils git qt6-gtk-platformtheme locales)
 # Qt for Windows is built from Debian's qt6-base source with MinGW-w64; CPack makes the installer.
 windows=(g++-mingw-w64-x86-64-posix nsis python3)

@@ -3,6 +3,9 @@
 # What the end-to-end tests share, sourced by them once their X server is up.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The session's own locale and X server, whatever the builder exported (Qt's platform, say).
+unset ${!LC_@} LANGUAGE ${!QT_@} WAYLAND_DISPLAY
+export LANG=C.UTF-8
 
 within() { # SECONDS COMMAND...: true once COMMAND succeeds, false if it never does in time
     local end=$((SECONDS + $1))
@@ -22,10 +25,9 @@ becomes() { # WHAT TEXT COMMAND...: waits until COMMAND prints TEXT, which is WH
 found() { win=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1) && [[ -n $win ]]; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; } # X Y: clicks there in win
 
-# A folder of the test's own; the logging browser notes there each page the program opens.
-work=$(mktemp -d)
-export BROWSER=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/e2e/logging_browser.sh
-export IRG_BROWSER_LOG=$work/pages
+# A folder of the test's own, and a browser that only notes there each page it is asked to open.
+work=$(mktemp -d) && export BROWSER=$work/browser IRG_BROWSER_LOG=$work/pages
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"$IRG_BROWSER_LOG"\n' >"$BROWSER" && chmod +x "$BROWSER"
 opened() { click "$1" "$2" && becomes "the pages opened" "$3" cat "$IRG_BROWSER_LOG"; } # X Y PAGES
 # Pastes CELL over the amount, selected by a double click, with its context menu's French
 # Co&ller, whose letter no English entry has; the menu comes as one more window.

@@ -5,6 +5,8 @@
 # Automation each result, opens a link, uninstalls without a trace; its .exe's resources and ASLR.
 #   windows_session.sh BUILD_DIR VERSION CONTACT_PAGE VENDOR NAME UIA_CLIENT
 set -euo pipefail
+source "$(dirname "$0")/../needs.sh" && needs xvfb-run xauth wine wineserver xdotool xclip \
+    wrestool x86_64-w64-mingw32-objdump /usr/share/i18n/locales/fr_FR
 [[ -n ${IRG_WINE:-} ]] || exec env IRG_WINE=1 xvfb-run -a "$0" "$@"
 source "$(dirname "$0")/../session.sh"
 build=$1 version=$2 contact=$3 vendor=$4 name=$5 client=$6
@@ -42,9 +44,9 @@ title=$(xdotool getwindowname "$win")
 notices() { grep -a 'UiaRaiseNotificationEvent' "$work/trace"; }
 xdotool windowfocus --sync "$win"
 click 200 30 && xdotool key --delay 100 a comma 3 5 x 0 0 0 && copied 4000,00
-[[ $(notices | wc -l) == 2 ]] || fail "not 2 notifications for two results: $(notices)"
-[[ $(notices | tail -n 1) == *'L"IRG 4000,00"'* ]] || fail "the last notification: $(notices)"
-paste_cell $'120 000,00\r\n' && copied 29500,00
+two() { [[ $(notices | wc -l) == 2 && $(notices | tail -n 1) == *'L"IRG 4000,00"'* ]]; }
+two || fail "not 2 notifications for two results, the last IRG 4000,00: $(notices)"
+paste_cell $'\xe2\x80\x8f120.000,00\xc2\xa0د.ج\r\n' && copied 29500,00 # U+200F, U+00A0
 opened 104 224 "$contact"
 wineserver -k
 
